@@ -1,0 +1,16 @@
+#include <QApplication>
+
+#include "app/qt_profile_store.h"
+#include "main/converter_dialog.h"
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    QCoreApplication::setOrganizationName(QStringLiteral("Quantora"));
+    quantora::QtProfileStore profile;
+    {
+        quantora::CConverterDlg window(profile);
+        window.exec();
+    }
+    profile.Sync();
+    return 0;
+}

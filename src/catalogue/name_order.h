@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string_view>
+
+namespace quantora {
+
+// The order of the category and unit lists: alphabetical without regard to letter case, accented
+// Windows-1252 letters sorting with their base letter (Ångström beside Angstrom, not after Z).
+// Returns <0, 0 or >0.
+int CompareNames(std::string_view a, std::string_view b);
+
+}  // namespace quantora

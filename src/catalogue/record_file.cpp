@@ -1,0 +1,37 @@
+#include "catalogue/record_file.h"
+
+#include <cerrno>
+#include <system_error>
+
+namespace quantora {
+
+std::string FileError(const std::filesystem::path& path) {
+    const int code = errno != 0 ? errno : EIO;
+    return path.string() + ": " + std::generic_category().message(code);
+}
+
+std::ifstream OpenForReading(const std::filesystem::path& path, std::string& error) {
+    errno = 0;
+    std::ifstream file(path, std::ios::binary);
+    if (!file) {
+        std::error_code ignored;
+        error = std::filesystem::exists(path, ignored) ? FileError(path)
+                                                       : path.string() + ": " + std::generic_category().message(ENOENT);
+    }
+    return file;
+}
+
+std::ofstream OpenForWriting(const std::filesystem::path& path, std::string& error) {
+    errno = 0;
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file) error = FileError(path);
+    return file;
+}
+
+std::string FragmentWarning(const std::filesystem::path& path, std::size_t ignoredBytes, std::size_t recordSize) {
+    if (ignoredBytes == 0) return {};
+    return path.string() + ": ignored " + std::to_string(ignoredBytes) +
+           " bytes at the end that do not make a whole record of " + std::to_string(recordSize) + " bytes";
+}
+
+}  // namespace quantora

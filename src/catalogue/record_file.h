@@ -1,0 +1,76 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+namespace quantora {
+
+// Binary streams; on failure `error` names the file and the system's reason.
+std::ifstream OpenForReading(const std::filesystem::path& path, std::string& error);
+std::ofstream OpenForWriting(const std::filesystem::path& path, std::string& error);
+// "<path>: <the system's reason for the last failure>".
+std::string FileError(const std::filesystem::path& path);
+
+// Every record a file holds. A file that cannot be opened gives `opened` false and an error; bytes
+// at the end that do not make a whole record are left unread and counted.
+template <typename Record>
+struct RecordFile {
+    bool opened = false;
+    std::string error;
+    std::vector<Record> records;
+    std::size_t ignoredTrailingBytes = 0;
+};
+
+// The text for a file whose length is not a whole number of records, or empty when it is.
+std::string FragmentWarning(const std::filesystem::path& path, std::size_t ignoredBytes, std::size_t recordSize);
+
+template <typename Record>
+RecordFile<Record> ReadRecordFile(const std::filesystem::path& path) {
+    RecordFile<Record> result;
+    std::ifstream file = OpenForReading(path, result.error);
+    if (!file) return result;
+    result.opened = true;
+    std::array<std::uint8_t, Record::kSize> block{};
+    for (;;) {
+        file.read(reinterpret_cast<char*>(block.data()), static_cast<std::streamsize>(block.size()));
+        const auto got = static_cast<std::size_t>(file.gcount());
+        if (got < block.size()) {
+            result.ignoredTrailingBytes = got;
+            break;
+        }
+        result.records.push_back(Record::Decode(block));
+    }
+    if (result.ignoredTrailingBytes != 0) {
+        result.error = FragmentWarning(path, result.ignoredTrailingBytes, Record::kSize);
+    }
+    return result;
+}
+
+// Creates or truncates the file and writes the records in order. Returns the error, if any.
+template <typename Record>
+std::optional<std::string> WriteRecordFile(const std::filesystem::path& path, std::span<const Record> records) {
+    std::string error;
+    std::ofstream file = OpenForWriting(path, error);
+    if (!file) return error;
+    std::array<std::uint8_t, Record::kSize> block{};
+    for (const Record& record : records) {
+        record.Encode(block);
+        file.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
+    }
+    file.flush();
+    if (!file) return FileError(path);
+    return std::nullopt;
+}
+
+template <typename Record>
+std::optional<std::string> WriteRecordFile(const std::filesystem::path& path, const std::vector<Record>& records) {
+    return WriteRecordFile(path, std::span<const Record>(records));
+}
+
+}  // namespace quantora
