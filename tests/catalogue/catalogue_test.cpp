@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include "app/settings.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/record_file.h"
+#include "support/temp_folder.h"
+#include "support/test_profile.h"
+
+namespace quantora {
+namespace {
+
+CategoryRecord Category(std::int32_t id, const std::string& name, std::uint8_t visible = 1) {
+    CategoryRecord r;
+    r.categoryId = id;
+    EXPECT_FALSE(r.name.Assign(name, "name"));
+    r.defaultSourceUnitId = 101;
+    r.defaultTargetUnitId = 102;
+    r.visible = visible;
+    return r;
+}
+
+UnitRecord Unit(std::int32_t category, std::int32_t id, const std::string& name, std::uint8_t common = 1,
+                std::uint8_t visible = 1) {
+    UnitRecord r;
+    r.categoryId = category;
+    r.unitId = id;
+    EXPECT_FALSE(r.name.Assign(name, "name"));
+    EXPECT_FALSE(r.conversionText.Assign("*1", "conversion"));
+    r.common = common;
+    r.visible = visible;
+    return r;
+}
+
+std::vector<std::string> Names(std::span<const UnitRecord> units) {
+    std::vector<std::string> names;
+    for (const auto& u : units) names.push_back(u.name.Text());
+    return names;
+}
+
+std::vector<std::string> CategoryNames(const Catalogue& c) {
+    std::vector<std::string> names;
+    for (const auto& r : c.Categories()) names.push_back(r.name.Text());
+    return names;
+}
+
+class CatalogueTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        Write(data_file::kCategories, std::vector{Category(1, "Length"), Category(3, "area"), Category(2, "Mass"),
+                                                  Category(19, "Temperature")});
+        Write(data_file::kUnits, std::vector{Unit(1, 101, "Meter"), Unit(1, 102, "kilometer"),
+                                             Unit(1, 103, "Fathom", 0), Unit(1, 104, "Inch"),
+                                             Unit(2, 101, "Kilogram"), Unit(2, 102, "Grain", 0),
+                                             Unit(3, 101, "Square meter")});
+        TemperatureRecord t;
+        t.fromUnitId = 101;
+        t.toUnitId = 102;
+        TemperatureRecord hidden = t;
+        hidden.visible = 0;
+        Write(data_file::kTemperatures, std::vector{t, hidden});
+        CurrencyRecord euro;
+        ASSERT_FALSE(euro.name.Assign("Euro", "name"));
+        euro.rate = 1.1;
+        CurrencyRecord gone = euro;
+        gone.visible = 0;
+        Write(data_file::kCurrencies, std::vector{euro, gone});
+    }
+
+    template <typename Record>
+    void Write(std::string_view name, const std::vector<Record>& records) {
+        ASSERT_FALSE(WriteRecordFile(folder_ / name, records).has_value());
+    }
+
+    LoadReport Load() { return catalogue_.Load(profile_.Store(), folder_.Path()); }
+
+    test::TempFolder folder_;
+    test::TestProfile profile_;
+    Catalogue catalogue_;
+};
+
+TEST_F(CatalogueTest, CategoriesAndUnitsTakeCaseInsensitiveSortedOrder) {
+    const auto report = Load();
+    EXPECT_TRUE(report.complete);
+    EXPECT_TRUE(report.warnings.empty());
+    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"area", "Length", "Mass", "Temperature"}));
+    EXPECT_EQ(catalogue_.CategoryAt(0).categoryId, 3);
+    EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Fathom", "Inch", "kilometer", "Meter"}));
+    EXPECT_EQ(catalogue_.Temperatures().size(), 1u);
+    ASSERT_EQ(catalogue_.Currencies().size(), 1u);
+    EXPECT_EQ(catalogue_.Currencies()[0].rate, 1.1);
+}
+
+TEST_F(CatalogueTest, CommonUnitsModeLeavesOutUnitsThatAreNotCommon) {
+    WriteSetting(profile_.Store(), "Common Units", "1");
+    Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Cubit", 0), Unit(1, 202, "Ell", 1)});
+    Load();
+    EXPECT_TRUE(catalogue_.CommonUnitsMode());
+    EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Ell", "Inch", "kilometer", "Meter"}));
+    EXPECT_EQ(Names(catalogue_.Units(2)), (std::vector<std::string>{"Kilogram"}));
+}
+
+TEST_F(CatalogueTest, HiddenUnitIsSkippedEvenWhenCommon) {
+    Write(data_file::kUnits, std::vector{Unit(1, 101, "Meter"), Unit(1, 102, "Mile", 1, 0), Unit(1, 103, "Yard", 1, 2)});
+    Load();
+    EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Meter"}));
+}
+
+TEST_F(CatalogueTest, UserUnitsAndCategoriesMergeIntoTheAlphabeticalOrder) {
+    Write(data_file::kCustomCategories, std::vector{Category(1002, "Beauty"), Category(1003, "Zeal", 0)});
+    Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Hand"), Unit(1002, 101, "Smile")});
+    Load();
+    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"area", "Beauty", "Length", "Mass", "Temperature"}));
+    EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Fathom", "Hand", "Inch", "kilometer", "Meter"}));
+    EXPECT_EQ(catalogue_.FindUnitRow(1, 201), 1u);
+    EXPECT_EQ(Names(catalogue_.Units(1002)), (std::vector<std::string>{"Smile"}));
+}
+
+TEST_F(CatalogueTest, HiddenCategoryStillHasItsUnitsLoaded) {
+    Write(data_file::kCategories, std::vector{Category(1, "Length", 0), Category(2, "Mass")});
+    Load();
+    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"Mass"}));
+    EXPECT_EQ(catalogue_.UnitCount(1), 4u);
+}
+
+TEST_F(CatalogueTest, PositionsOfTheStandardFileAreComputedWithinEachRun) {
+    // A category split over two runs: the second run's units sort among themselves only.
+    Write(data_file::kUnits, std::vector{Unit(1, 101, "Meter"), Unit(1, 102, "Inch"), Unit(2, 101, "Kilogram"),
+                                         Unit(1, 103, "Yard"), Unit(1, 104, "Foot")});
+    Load();
+    EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Foot", "Yard", "Inch", "Meter"}));
+}
+
+TEST_F(CatalogueTest, FindUnitTakesTheFirstRowWithTheId) {
+    Write(data_file::kUnits, std::vector{Unit(1, 101, "Meter"), Unit(1, 105, "Yard"), Unit(1, 105, "Foot")});
+    Load();
+    ASSERT_NE(catalogue_.FindUnit(1, 105), nullptr);
+    EXPECT_EQ(catalogue_.FindUnit(1, 105)->name.Text(), "Foot");
+    EXPECT_EQ(catalogue_.FindUnit(1, 999), nullptr);
+    EXPECT_EQ(catalogue_.FindUnit(5000, 101), nullptr);
+    EXPECT_EQ(catalogue_.UnitAt(1, 3), nullptr);
+}
+
+TEST_F(CatalogueTest, RecordsOutsideTheCategoryRangeAreSkippedAndReported) {
+    Write(data_file::kCategories, std::vector{Category(1, "Length"), Category(2000, "Huge"), Category(-1, "Neg")});
+    Write(data_file::kUnits, std::vector{Unit(1, 101, "Meter"), Unit(2000, 101, "Far"), Unit(-5, 101, "Below")});
+    const auto report = Load();
+    EXPECT_TRUE(report.complete);
+    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"Length"}));
+    EXPECT_EQ(report.warnings.size(), 4u);
+    EXPECT_TRUE(catalogue_.Units(2000).empty());
+}
+
+TEST_F(CatalogueTest, FragmentAtTheEndOfAFileIsIgnoredWithAWarning) {
+    auto bytes = test::ReadBytes(folder_ / "item.dat");
+    bytes.resize(bytes.size() + 100, 0x41);
+    test::WriteBytes(folder_ / "item.dat", bytes);
+    const auto report = Load();
+    EXPECT_TRUE(report.complete);
+    EXPECT_EQ(catalogue_.UnitCount(1), 4u);
+    ASSERT_EQ(report.warnings.size(), 1u);
+    EXPECT_NE(report.warnings[0].find("item.dat"), std::string::npos);
+}
+
+TEST_F(CatalogueTest, EmptyCategoryFileIsNotAnError) {
+    test::WriteBytes(folder_ / "cat.dat", {});
+    const auto report = Load();
+    EXPECT_TRUE(report.complete);
+    EXPECT_EQ(catalogue_.CategoryCount(), 0u);
+}
+
+TEST_F(CatalogueTest, MissingRequiredFileStopsTheLoadThere) {
+    const std::pair<std::string_view, std::size_t> cases[] = {
+        {data_file::kCategories, 0}, {data_file::kUnits, 4}, {data_file::kTemperatures, 4}, {data_file::kCurrencies, 4}};
+    for (const auto& [file, categories] : cases) {
+        SetUp();
+        std::filesystem::remove(folder_ / file);
+        const auto report = Load();
+        EXPECT_FALSE(report.complete) << file;
+        EXPECT_NE(report.error.find(file), std::string::npos) << report.error;
+        EXPECT_NE(report.error.find("No such file"), std::string::npos) << report.error;
+        EXPECT_EQ(catalogue_.CategoryCount(), categories) << file;
+        EXPECT_EQ(catalogue_.Currencies().size(), 0u) << file;
+    }
+}
+
+TEST_F(CatalogueTest, SwitchingModesGivesTheSameTablesAsAFreshStart) {
+    Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Cubit", 0), Unit(2, 201, "Pound", 1)});
+    auto snapshot = [](const Catalogue& c) {
+        std::vector<std::vector<std::string>> tables;
+        for (std::int32_t id = 0; id < 4; ++id) tables.push_back(Names(c.Units(id)));
+        return tables;
+    };
+    ShowCommonUnits(catalogue_, profile_.Store(), folder_.Path(), std::nullopt);
+    const auto common = snapshot(catalogue_);
+    ShowAllUnits(catalogue_, profile_.Store(), folder_.Path(), std::nullopt);
+    const auto all = snapshot(catalogue_);
+    ShowCommonUnits(catalogue_, profile_.Store(), folder_.Path(), std::nullopt);
+    EXPECT_EQ(snapshot(catalogue_), common);
+    EXPECT_NE(common, all);
+
+    Catalogue fresh;
+    fresh.Load(*profile_.Reopen(), folder_.Path());
+    EXPECT_EQ(snapshot(fresh), common);
+    EXPECT_EQ(ReadSetting(profile_.Store(), "Common Units"), "1");
+}
+
+TEST_F(CatalogueTest, ReloadSelectsTheSameLineIndexAgain) {
+    Load();
+    Write(data_file::kCategories, std::vector{Category(7, "Angle"), Category(1, "Length"), Category(2, "Mass")});
+    const auto reload = ReloadCatalogue(catalogue_, profile_.Store(), folder_.Path(), 2);
+    EXPECT_EQ(reload.lineToSelect, 2u);
+    EXPECT_EQ(catalogue_.CategoryAt(2).name.Text(), "Mass");
+    EXPECT_FALSE(ReloadCatalogue(catalogue_, profile_.Store(), folder_.Path(), 3).lineToSelect.has_value());
+    EXPECT_FALSE(ShowAllUnits(catalogue_, profile_.Store(), folder_.Path(), std::nullopt).lineToSelect.has_value());
+}
+
+}  // namespace
+}  // namespace quantora
