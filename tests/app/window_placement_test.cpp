@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "app/data_paths.h"
 #include "app/window_placement.h"
 #include "support/test_profile.h"
 
@@ -63,6 +64,13 @@ TEST(FirstShowRestore, RunsOnceOnAShownNotificationOfAHiddenWindowUntilRearmed) 
 
 TEST(FirstShowRestore, MainAndUpdateWindowsHaveFlagsOfTheirOwn) {
     EXPECT_NE(&MainWindowFirstShow(), &DownloadWindowFirstShow());
+}
+
+TEST(DataPaths, DataAndHelpLiveInFoldersBesideTheExecutable) {
+    const auto folder = ExecutableFolder();
+    EXPECT_TRUE(std::filesystem::exists(folder / "app_tests")) << folder;
+    EXPECT_EQ(DataFilePath("/opt/quantora", "cat.dat"), std::filesystem::path("/opt/quantora/data/cat.dat"));
+    EXPECT_EQ(HelpPagePath("/opt/quantora", "index.htm"), std::filesystem::path("/opt/quantora/help/index.htm"));
 }
 
 }  // namespace
