@@ -60,9 +60,8 @@ struct Stanza {
     std::map<std::string, Entry, std::less<>> entries;
 };
 
-constexpr std::array<std::string_view, 9> kElementKeys{"number",  "name",      "symbol",
-                                                       "weight",  "density",   "melting",
-                                                       "boiling", "oxidation", "description"};
+constexpr std::array<std::string_view, 9> kElementKeys{"number",  "name",    "symbol",    "weight",     "density",
+                                                       "melting", "boiling", "oxidation", "description"};
 
 std::vector<Stanza> SplitStanzas(const std::vector<std::string_view>& lines, std::string_view sourceName,
                                  std::vector<std::string>& errors) {
@@ -154,8 +153,7 @@ ListSource<ConstantRecord> ParseConstantsSource(std::string_view utf8, std::stri
         }
         ConstantRecord record;
         Store(record.name, Trim(line.substr(0, firstTab)), "name", where, result.errors);
-        Store(record.value, Trim(line.substr(firstTab + 1, secondTab - firstTab - 1)), "value", where,
-              result.errors);
+        Store(record.value, Trim(line.substr(firstTab + 1, secondTab - firstTab - 1)), "value", where, result.errors);
         Store(record.uncertainty, Trim(line.substr(secondTab + 1)), "uncertainty", where, result.errors);
         result.records.push_back(record);
     }

@@ -19,9 +19,8 @@ namespace quantora {
 template <typename Record>
 RecordFile<Record> LoadListTable(const std::filesystem::path& path) {
     RecordFile<Record> file = ReadRecordFile<Record>(path);
-    std::ranges::stable_sort(file.records, [](const Record& a, const Record& b) {
-        return CompareNames(a.name.Text(), b.name.Text()) < 0;
-    });
+    std::ranges::stable_sort(
+        file.records, [](const Record& a, const Record& b) { return CompareNames(a.name.Text(), b.name.Text()) < 0; });
     return file;
 }
 
