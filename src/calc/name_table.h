@@ -1,0 +1,41 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "calc/formula_functions.h"
+
+namespace quantora {
+
+// The names a formula may use where an operand is expected: the built-in functions, then the named
+// physical constants, tried in that order; the first that matches wins.
+class NameTable {
+public:
+    struct Entry {
+        std::string upperName;
+        bool isConstant = false;
+        Function function = Function::Pi;
+        double constantValue = 0.0;
+    };
+
+    // Built once and never changed, so every parser may read it at the same time.
+    static const NameTable& Instance();
+
+    // The first entry that the text starting at `at` begins with, ignoring case; null when none.
+    const Entry* Match(std::string_view text, std::size_t at) const;
+
+    // All entries in the order they are tried; the empty entry 0 is never matched.
+    const std::vector<Entry>& Entries() const { return entries_; }
+
+private:
+    NameTable();
+
+    std::vector<Entry> entries_;
+    // Indexes into entries_, by the upper-cased first character, in table order.
+    std::array<std::vector<std::uint8_t>, 256> byFirstCharacter_;
+};
+
+}  // namespace quantora
