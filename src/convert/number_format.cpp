@@ -1,0 +1,43 @@
+#include "convert/number_format.h"
+
+#include <cmath>
+
+#include "convert/decimal_print.h"
+#include "convert/group_digits.h"
+#include "convert/leading_number.h"
+
+namespace quantora {
+
+namespace {
+
+std::string Symbolised(std::string text, double r, const FormatSettings& settings) {
+    if (r < settings.min) text = settings.smallSymbol;
+    if (r > settings.max) text = settings.bigSymbol;
+    return text;
+}
+
+std::string Grouped(std::string text, const FormatSettings& settings, const NumberLocale& locale) {
+    if (!settings.grouping) return text;
+    return GroupDigits(text, settings.decimals, locale);
+}
+
+std::string FixedOnly(double r, const FormatSettings& settings, const NumberLocale& locale) {
+    std::string text = PrintFixed(r, settings.decimals);
+    const double shown = std::isfinite(r) ? LeadingDecimal(text) : r;
+    return Grouped(Symbolised(std::move(text), shown, settings), settings, locale);
+}
+
+}  // namespace
+
+std::string FormatResult(double r, FormatVariant variant, std::string_view errorText, const FormatSettings& settings,
+                         const NumberLocale& locale) {
+    if (variant == FormatVariant::kFixedOnly) return FixedOnly(r, settings, locale);
+    const double magnitude = std::fabs(r);
+    const bool scientific = magnitude >= settings.expMax || magnitude <= settings.expMin;
+    std::string text = scientific ? PrintScientific(r, settings.decimals) : PrintFixed(r, settings.decimals);
+    if (variant == FormatVariant::kSymbolsFirst) return Grouped(Symbolised(std::move(text), r, settings), settings, locale);
+    if (!errorText.empty()) text = "Error";
+    return Symbolised(Grouped(std::move(text), settings, locale), r, settings);
+}
+
+}  // namespace quantora
