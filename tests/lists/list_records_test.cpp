@@ -74,13 +74,6 @@ TEST(ElementRecord, KeepsEveryByteThroughARoundTrip) {
     EXPECT_EQ(again, bytes);
 }
 
-TEST(ElementRecord, ReadsNegativeAtomicNumbersLittleEndian) {
-    std::array<std::uint8_t, ElementRecord::kSize> bytes{};
-    bytes[0] = 0xFE;
-    bytes[1] = bytes[2] = bytes[3] = 0xFF;
-    EXPECT_EQ(ElementRecord::Decode(bytes).atomicNumber, -2);
-}
-
 // Every text field filled to its last byte with no zero: reading stops at the field's reading
 // width instead of running on into the next field.
 TEST(ElementRecord, FullFieldsStopAtTheirWidth) {
@@ -124,16 +117,6 @@ TEST(ElementRecord, PaddedFieldsTakeFullWidthTextsAndRefuseLonger) {
     EXPECT_EQ(record.meltingPoint.Text(), "1234567890");
     EXPECT_TRUE(record.atomicWeight.Assign("12345678901", "weight"));
     EXPECT_TRUE(record.oxidationStates.Assign(std::string(24, '+'), "oxidation"));
-}
-
-TEST(ElementRecord, AShorterTextClearsTheRestOfAPaddedField) {
-    ElementRecord record;
-    ASSERT_FALSE(record.density.Assign("1234567890", "density"));
-    ASSERT_FALSE(record.density.Assign("7.9", "density"));
-    EXPECT_EQ(record.density.Text(), "7.9");
-    std::array<std::uint8_t, ElementRecord::kSize> bytes{};
-    record.Encode(bytes);
-    EXPECT_EQ(Text(bytes, 33, 10), "7.9" + std::string(7, '\0'));
 }
 
 }  // namespace

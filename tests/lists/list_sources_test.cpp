@@ -124,13 +124,5 @@ TEST(Listgen, RefusesATooLongTextNamingTheLineAndWritesNothing) {
     EXPECT_NE(messages.find("bad.tsv:2: name: text of 80 characters does not fit"), std::string::npos) << messages;
 }
 
-TEST(Listgen, WritesTheRecordsOfAGoodSource) {
-    test::TempFolder folder;
-    std::ofstream(folder / "good.txt")
-        << "number: 1\nname: Hydrogen\nsymbol: H\n\nnumber: 2\nname: Helium\nsymbol: He\n";
-    EXPECT_EQ(RunListgen("elements", folder / "good.txt", folder / "element.dat", folder / "err.txt"), 0);
-    EXPECT_EQ(std::filesystem::file_size(folder / "element.dat"), 2 * ElementRecord::kSize);
-}
-
 }  // namespace
 }  // namespace quantora

@@ -70,13 +70,6 @@ TEST(ListTable, EmptyFileIsAnEmptyTableWithoutError) {
     EXPECT_TRUE(table.error.empty());
 }
 
-TEST(ListTable, MissingFileIsReported) {
-    test::TempFolder folder;
-    const auto table = LoadElements(folder / "element.dat");
-    EXPECT_FALSE(table.opened);
-    EXPECT_NE(table.error.find("element.dat"), std::string::npos);
-}
-
 TEST(ListTable, TrailingFragmentIsIgnoredAndReported) {
     test::TempFolder folder;
     ASSERT_FALSE(WriteElements(folder / "element.dat", {Element(26, "Iron", "Fe"), Element(79, "Gold", "Au")}));
