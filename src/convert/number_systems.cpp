@@ -35,7 +35,8 @@ WholeNumber Positional(const std::vector<int>& digits, int base) {
             if (powerTooLarge || power > (kLargest - sum) / *it) return {0, std::string(kOutOfRange)};
             sum += *it * power;
         }
-        if (!powerTooLarge && power > kLargest / base) {
+        if (powerTooLarge) continue;
+        if (power > kLargest / base) {
             powerTooLarge = true;
         } else {
             power *= base;
