@@ -54,7 +54,12 @@ void Theirs(benchmark::State& state, const std::string& text) {
 class ComparingReporter : public benchmark::ConsoleReporter {
 public:
     void ReportRuns(const std::vector<Run>& runs) override {
-        for (const Run& run : runs) nanoseconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
+        // With --benchmark_repetitions the median stands for the formula; single runs stand alone.
+        for (const Run& run : runs) {
+            if (run.aggregate_name.empty() || run.aggregate_name == "median") {
+                nanoseconds_[run.run_name.str()] = run.GetAdjustedRealTime();
+            }
+        }
         ConsoleReporter::ReportRuns(runs);
     }
 

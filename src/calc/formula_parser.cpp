@@ -29,8 +29,8 @@ double ReadDecimal(std::string_view run) {
     const std::size_t secondPoint = firstPoint == std::string_view::npos ? firstPoint : run.find('.', firstPoint + 1);
     const std::string_view number = run.substr(0, secondPoint);
     double value = 0.0;
-    const auto [end, status] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                               std::chars_format::fixed);
+    const auto [end, status] =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
     if (status == std::errc::result_out_of_range) {
         // Too many digits before the point overflow; a fraction too small to represent is 0.
         const std::string_view whole = number.substr(0, firstPoint);

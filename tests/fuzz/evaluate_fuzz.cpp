@@ -13,8 +13,17 @@
 namespace {
 
 constexpr std::array<double, 12> kXs{
-    1.0, 0.0, -0.0, -1.0, 0.5, 90.0, 1e308, -1e308, 5e-324,
-    std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+    1.0,
+    0.0,
+    -0.0,
+    -1.0,
+    0.5,
+    90.0,
+    1e308,
+    -1e308,
+    5e-324,
+    std::numeric_limits<double>::infinity(),
+    -std::numeric_limits<double>::infinity(),
     std::numeric_limits<double>::quiet_NaN(),
 };
 
