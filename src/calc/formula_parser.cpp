@@ -17,8 +17,8 @@ constexpr const char* kNegativeRoot = " No SQRT from neg. values!";
 constexpr const char* kOutsideDomain = "General Parser Error blocked!";
 constexpr std::size_t kSystemMessageLimit = 254;
 
-// An x of exactly 0 is replaced by the smallest normal float, so 1/x stays finite and 0^p stays
-// out of the negative-base rule.
+// An x of exactly 0 is replaced by the smallest normal float, so 1/x stays finite and x^p takes the
+// positive-base branch of the power rule.
 constexpr double kZeroX = 0x1p-126;
 
 constexpr bool IsDigit(int c) { return c >= '0' && c <= '9'; }
