@@ -17,8 +17,8 @@ constexpr const char* kNegativeRoot = " No SQRT from neg. values!";
 constexpr const char* kOutsideDomain = "General Parser Error blocked!";
 constexpr std::size_t kSystemMessageLimit = 254;
 
-// An x of exactly 0 is replaced by the smallest normal float, so 1/x stays finite and 0^p stays
-// out of the negative-base rule.
+// An x of exactly 0 is replaced by the smallest normal float, so 1/x stays finite and x^p takes the
+// positive-base branch of the power rule.
 constexpr double kZeroX = 0x1p-126;
 
 constexpr bool IsDigit(int c) { return c >= '0' && c <= '9'; }
@@ -29,8 +29,8 @@ double ReadDecimal(std::string_view run) {
     const std::size_t secondPoint = firstPoint == std::string_view::npos ? firstPoint : run.find('.', firstPoint + 1);
     const std::string_view number = run.substr(0, secondPoint);
     double value = 0.0;
-    const auto [end, status] = std::from_chars(number.data(), number.data() + number.size(), value,
-                                               std::chars_format::fixed);
+    const auto [end, status] =
+        std::from_chars(number.data(), number.data() + number.size(), value, std::chars_format::fixed);
     if (status == std::errc::result_out_of_range) {
         // Too many digits before the point overflow; a fraction too small to represent is 0.
         const std::string_view whole = number.substr(0, firstPoint);

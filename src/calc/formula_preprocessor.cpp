@@ -17,7 +17,7 @@ struct Fragment {
 };
 
 // Applied one after the other, each once over the output of the one before, left to right and
-// without overlap. Every fragment holds "(", so a formula without one skips them all.
+// without overlap.
 constexpr std::array<Fragment, 14> kFragments{{
     {"*(1)", ""},
     {"(1)*", ""},
@@ -120,6 +120,7 @@ std::string_view FormulaPreprocessor::Run(std::string_view formula) {
 
 void FormulaPreprocessor::ReleaseLargeBuffers() {
     if (text_.capacity() > kLargeBuffer) std::string().swap(text_);
+    if (replaced_.capacity() > kLargeBuffer) std::string().swap(replaced_);
     if (match_.capacity() > kLargeBuffer) std::vector<std::size_t>().swap(match_);
     if (open_.capacity() > kLargeBuffer) std::vector<std::size_t>().swap(open_);
 }
@@ -127,18 +128,18 @@ void FormulaPreprocessor::ReleaseLargeBuffers() {
 void FormulaPreprocessor::ReplaceFragments(std::string_view formula) {
     text_.clear();
     text_.reserve(formula.size());
-    const bool mayHoldFragment = formula.find_first_of("([{") != std::string_view::npos;
-    if (!mayHoldFragment) {
-        for (char c : formula) {
-            if (c != ' ') text_.push_back(MapCharacter(c));
-        }
-        return;
-    }
-    FragmentChain chain(text_);
     for (char c : formula) {
-        if (c != ' ') chain.Push(MapCharacter(c));
+        if (c != ' ') text_.push_back(MapCharacter(c));
     }
+    // Every fragment holds "(1)" or "(x)", and a replacement needs a fragment to start from, so a
+    // text with neither comes through all fourteen unchanged.
+    if (text_.find("(1)") == std::string::npos && text_.find("(x)") == std::string::npos) return;
+    replaced_.clear();
+    replaced_.reserve(text_.size());
+    FragmentChain chain(replaced_);
+    for (char c : text_) chain.Push(c);
     chain.Finish();
+    text_.swap(replaced_);
 }
 
 void FormulaPreprocessor::MatchParentheses() {

@@ -28,6 +28,7 @@ private:
     void MatchParentheses();
 
     std::string text_;
+    std::string replaced_;
     // For each "(" the index of its ")", or kUnmatched; other positions are unused.
     std::vector<std::size_t> match_;
     std::vector<std::size_t> open_;

@@ -34,15 +34,25 @@ NameTable::NameTable() {
         entries_.push_back({UpperCase(name), true, Function::Pi, constants.ConstantValue(name)});
     }
     for (std::size_t i = 1; i < entries_.size(); ++i) {
-        const auto first = static_cast<unsigned char>(entries_[i].upperName.front());
-        byFirstCharacter_[first].push_back(static_cast<std::uint8_t>(i));
+        const std::string& name = entries_[i].upperName;
+        byFirstTwo_[Bucket(name[0], name[1])].push_back(static_cast<std::uint8_t>(i));
     }
+}
+
+constexpr std::size_t NameTable::Bucket(char first, char second) {
+    const auto slot = [](char c) -> std::size_t {
+        c = ToUpperAscii(c);
+        if (c >= 'A' && c <= 'Z') return static_cast<std::size_t>(c - 'A');
+        if (c >= '0' && c <= '9') return 26 + static_cast<std::size_t>(c - '0');
+        return c == '_' ? 36 : 37;
+    };
+    return slot(first) * kAlphabet + slot(second);
 }
 
 const NameTable::Entry* NameTable::Match(std::string_view text, std::size_t at) const {
     const std::string_view rest = text.substr(at);
-    const auto first = static_cast<unsigned char>(ToUpperAscii(rest.front()));
-    for (const std::uint8_t index : byFirstCharacter_[first]) {
+    if (rest.size() < 2) return nullptr;
+    for (const std::uint8_t index : byFirstTwo_[Bucket(rest[0], rest[1])]) {
         const Entry& entry = entries_[index];
         if (rest.size() >= entry.upperName.size() &&
             EqualsIgnoringAsciiCase(rest.substr(0, entry.upperName.size()), entry.upperName)) {

@@ -33,9 +33,14 @@ public:
 private:
     NameTable();
 
+    // Every name is two characters long at least and written with letters, digits and "_"; the
+    // lookup goes straight to the few names that share the first two characters.
+    static constexpr std::size_t kAlphabet = 38;
+    static constexpr std::size_t Bucket(char first, char second);
+
     std::vector<Entry> entries_;
-    // Indexes into entries_, by the upper-cased first character, in table order.
-    std::array<std::vector<std::uint8_t>, 256> byFirstCharacter_;
+    // Indexes into entries_, by the upper-cased first two characters, in table order.
+    std::array<std::vector<std::uint8_t>, kAlphabet * kAlphabet> byFirstTwo_;
 };
 
 }  // namespace quantora

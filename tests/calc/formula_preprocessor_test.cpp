@@ -55,11 +55,26 @@ bool RemoveOneDoubledPair(std::string& text) {
 
 std::string ReferencePreprocess(std::string text) {
     static const std::pair<const char*, const char*> kPasses[] = {
-        {" ", ""},          {",", "."},           {"[", "("},           {"]", ")"},
-        {"{", "("},         {"}", ")"},           {"*(1)", ""},         {"(1)*", ""},
-        {"*(x)", "*x"},     {"((x)*", "(x*"},     {"+(x)*", "+x*"},     {"-(x)*", "-x*"},
-        {"*(x)*", "*x*"},   {"(sin(x))", "sin(x)"}, {"(cos(x))", "cos(x)"}, {"(cot(x))", "cot(x)"},
-        {"(tan(x))", "tan(x)"}, {"(exp(x))", "exp(x)"}, {"(log(x))", "log(x)"}, {"(ln(x))", "ln(x)"},
+        {" ", ""},
+        {",", "."},
+        {"[", "("},
+        {"]", ")"},
+        {"{", "("},
+        {"}", ")"},
+        {"*(1)", ""},
+        {"(1)*", ""},
+        {"*(x)", "*x"},
+        {"((x)*", "(x*"},
+        {"+(x)*", "+x*"},
+        {"-(x)*", "-x*"},
+        {"*(x)*", "*x*"},
+        {"(sin(x))", "sin(x)"},
+        {"(cos(x))", "cos(x)"},
+        {"(cot(x))", "cot(x)"},
+        {"(tan(x))", "tan(x)"},
+        {"(exp(x))", "exp(x)"},
+        {"(log(x))", "log(x)"},
+        {"(ln(x))", "ln(x)"},
     };
     for (const auto& [find, replace] : kPasses) text = ReplaceAll(text, find, replace);
     while (Enclosed(text)) text = text.substr(1, text.size() - 2);
@@ -120,9 +135,9 @@ TEST(FormulaPreprocessorTest, GivesTheExpectedText) {
 // Random texts built from the characters and fragments the passes look at, so that one pass
 // feeding the next, enclosure and doubled pairs all occur often.
 std::string RandomFormula(std::mt19937& random) {
-    static const char* const kPieces[] = {"(", ")", "(", ")", "x", "1", "*", "+", "-", " ", ",", "[", "]", "{",
-                                          "}", "|", "\t", "sin", "cos", "ln", "exp", "(x)", "(1)", "*(", "((",
-                                          "))", "(sin(x))", "(ln(x))", "2", "a"};
+    static const char* const kPieces[] = {"(",   ")",   "(",   ")",  "x",  "1",  "*",        "+",       "-",   " ",
+                                          ",",   "[",   "]",   "{",  "}",  "|",  "\t",       "sin",     "cos", "ln",
+                                          "exp", "(x)", "(1)", "*(", "((", "))", "(sin(x))", "(ln(x))", "2",   "a"};
     std::uniform_int_distribution<std::size_t> length(0, 24);
     std::uniform_int_distribution<std::size_t> piece(0, std::size(kPieces) - 1);
     std::string text;

@@ -29,11 +29,20 @@ TEST(PhysicalConstantsTest, ValuesAreFoundIgnoringCase) {
         const char* name;
         double value;
     } cases[] = {
-        {"_c", 299792458},       {"_C", 299792458},          {"_alpha", 7.29735308e-3},
-        {"_K_B_EV", 8.617385e-05}, {"_k_b", 1.380658e-23},   {"_h_bar_mevs", 6.582122e-22},
-        {"_h", 6.6260755e-34},   {"_E_M_P", 95788309},       {"_N_A", 6.0221367e+23},
-        {"", 0.0},               {"***", 0.0},               {"_x", 0.0},
-        {"_c ", 0.0},            {"c", 0.0},
+        {"_c", 299792458},
+        {"_C", 299792458},
+        {"_alpha", 7.29735308e-3},
+        {"_K_B_EV", 8.617385e-05},
+        {"_k_b", 1.380658e-23},
+        {"_h_bar_mevs", 6.582122e-22},
+        {"_h", 6.6260755e-34},
+        {"_E_M_P", 95788309},
+        {"_N_A", 6.0221367e+23},
+        {"", 0.0},
+        {"***", 0.0},
+        {"_x", 0.0},
+        {"_c ", 0.0},
+        {"c", 0.0},
     };
     for (const auto& c : cases) EXPECT_EQ(constants.ConstantValue(c.name), c.value) << c.name;
 }
@@ -43,6 +52,7 @@ TEST(PhysicalConstantsTest, NoNameIsShadowedByAnEarlierOne) {
     const auto& entries = NameTable::Instance().Entries();
     ASSERT_EQ(entries.size(), 1u + 37u + 44u);
     for (std::size_t later = 1; later < entries.size(); ++later) {
+        EXPECT_GE(entries[later].upperName.size(), 2u) << "the lookup buckets names by two characters";
         for (std::size_t earlier = 1; earlier < later; ++earlier) {
             const std::string& a = entries[earlier].upperName;
             const std::string& b = entries[later].upperName;
