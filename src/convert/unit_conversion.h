@@ -1,0 +1,42 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/records.h"
+#include "convert/format_settings.h"
+#include "convert/number_locale.h"
+
+namespace quantora {
+
+class FormulaParser;
+
+// Everything one conversion run reads. Rows are the entries of the current category's unit table.
+struct ConversionInput {
+    std::string_view typed;                       // the value field, as typed
+    std::int32_t categoryId = 0;
+    std::span<const UnitRecord> units;            // the category's unit table, in list order
+    std::optional<std::size_t> sourceRow;         // the selected source row
+    int angleMode = 1;                            // 1 degrees, 2 radians, 3 grads
+    std::span<const TemperatureRecord> temperatures;
+    std::span<const CurrencyRecord> currencies;
+};
+
+// The outcome of a run: `ran` is false when nothing was computed (empty text, no source row);
+// otherwise `rows` has one entry per unit, the text to show or nullopt for a row that keeps its text.
+struct ConversionResult {
+    bool ran = false;
+    std::vector<std::optional<std::string>> rows;
+};
+
+// Converts the typed value from the source row into every row of the category, by the method its
+// id selects (number systems, temperature, reciprocal pair, currency or the general method).
+ConversionResult ConvertUnits(const ConversionInput& input, const FormatSettings& settings, const NumberLocale& locale,
+                              FormulaParser& parser);
+
+}  // namespace quantora
