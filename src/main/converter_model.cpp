@@ -1,0 +1,148 @@
+#include "main/converter_model.h"
+
+#include <utility>
+
+#include "app/settings.h"
+#include "catalogue/cp1252.h"
+#include "convert/format_settings.h"
+#include "convert/unit_conversion.h"
+
+namespace quantora {
+
+namespace {
+
+constexpr std::string_view kFirstCategory = "First Cat";
+constexpr std::string_view kAngleMode = "Degree";
+constexpr std::string_view kCommonUnits = "Common Units";
+constexpr std::string_view kSavedValue = "Saved X";
+
+bool UsesAngleMode(std::int32_t categoryId) { return categoryId == 26 || categoryId == 27; }
+
+}  // namespace
+
+FindTarget DecodeFindCode(int code) {
+    return {static_cast<std::size_t>(code % 1000), static_cast<std::size_t>(code / 1000)};
+}
+
+std::string InitialValueText(const ProfileStore& store) {
+    std::string saved = ReadSetting(store, kSavedValue);
+    return saved.empty() ? "1" : saved;
+}
+
+void SaveValueText(ProfileStore& store, std::string_view text) { WriteSetting(store, kSavedValue, text); }
+
+ConverterModel::ConverterModel(ProfileStore& store, std::filesystem::path dataFolder)
+    : store_(store), dataFolder_(std::move(dataFolder)) {}
+
+CatalogueReload ConverterModel::Reload(std::optional<std::size_t> selectedLine) {
+    return ReloadCatalogue(catalogue_, store_, dataFolder_, selectedLine);
+}
+
+CatalogueReload ConverterModel::ShowAllUnits(std::optional<std::size_t> selectedLine) {
+    return quantora::ShowAllUnits(catalogue_, store_, dataFolder_, selectedLine);
+}
+
+CatalogueReload ConverterModel::ShowCommonUnits(std::optional<std::size_t> selectedLine) {
+    return quantora::ShowCommonUnits(catalogue_, store_, dataFolder_, selectedLine);
+}
+
+bool ConverterModel::CommonUnitsSetting() const { return IsFlagOn(ReadSetting(store_, kCommonUnits)); }
+
+CategorySelection ConverterModel::SelectCategory(std::optional<std::size_t> selectedLine) {
+    rows_.clear();
+    sourceRow_.reset();
+    destinationRow_.reset();
+    CategorySelection selection;
+    if (!selectedLine) {
+        const int firstCategory = LeadingInteger(ReadSetting(store_, kFirstCategory));
+        if (firstCategory >= 0) selectedLine = static_cast<std::size_t>(firstCategory);
+    }
+    if (!selectedLine || *selectedLine >= catalogue_.CategoryCount()) {
+        line_.reset();
+        return selection;
+    }
+    line_ = selection.line = selectedLine;
+    const CategoryRecord& category = catalogue_.CategoryAt(*selectedLine);
+    categoryId_ = category.categoryId;
+    ChooseAngle(selection);
+    WriteSetting(store_, kFirstCategory, std::to_string(*selectedLine));
+    FillRows();
+    ChooseRows(category, selection);
+    return selection;
+}
+
+void ConverterModel::ChooseAngle(CategorySelection& selection) {
+    selection.angleChoicesShown = UsesAngleMode(categoryId_);
+    if (!selection.angleChoicesShown) {
+        angleMode_ = angle_mode::kDegrees;
+        return;
+    }
+    const int stored = LeadingInteger(ReadSetting(store_, kAngleMode));
+    angleMode_ = stored == 0 ? angle_mode::kDegrees : stored;
+    const bool known = angleMode_ >= angle_mode::kDegrees && angleMode_ <= angle_mode::kGrads;
+    selection.checkedAngle = known ? angleMode_ : 0;
+}
+
+void ConverterModel::FillRows() {
+    for (const UnitRecord& unit : catalogue_.Units(categoryId_)) {
+        rows_.push_back({Cp1252ToUtf8(unit.name.Text()), Cp1252ToUtf8(unit.abbreviation.Text()), {}});
+    }
+}
+
+// A saved unit that is gone sends both lists back to the category's defaults, so the pair stays
+// one the data intends.
+void ConverterModel::ChooseRows(const CategoryRecord& category, CategorySelection& selection) const {
+    selection.sourceRow = LastRowWithUnitId(store_.ReadInt(kSelectionSection, SelectionEntry('1'), -1));
+    selection.destinationRow = LastRowWithUnitId(store_.ReadInt(kSelectionSection, SelectionEntry('2'), -1));
+    if (selection.sourceRow && selection.destinationRow) return;
+    if (auto row = LastRowWithUnitId(category.defaultSourceUnitId)) selection.sourceRow = row;
+    if (auto row = LastRowWithUnitId(category.defaultTargetUnitId)) selection.destinationRow = row;
+}
+
+std::optional<std::size_t> ConverterModel::LastRowWithUnitId(std::int32_t unitId) const {
+    const auto units = catalogue_.Units(categoryId_);
+    for (std::size_t row = units.size(); row-- > 0;) {
+        if (units[row].unitId == unitId) return row;
+    }
+    return std::nullopt;
+}
+
+// Profile entry names are UTF-8; the category name is a record text.
+std::string ConverterModel::SelectionEntry(char which) const {
+    return Cp1252ToUtf8(catalogue_.CategoryAt(*line_).name.Text()) + which;
+}
+
+void ConverterModel::StoreAngleMode(int mode) { WriteSetting(store_, kAngleMode, std::to_string(mode)); }
+
+void ConverterModel::SelectSource(std::size_t row) {
+    const UnitRecord* unit = catalogue_.UnitAt(categoryId_, row);
+    if (!line_ || !unit) return;
+    store_.WriteInt(kSelectionSection, SelectionEntry('1'), unit->unitId);
+    sourceRow_ = row;
+}
+
+void ConverterModel::SelectDestination(std::size_t row) {
+    const UnitRecord* unit = catalogue_.UnitAt(categoryId_, row);
+    if (!line_ || !unit) return;
+    store_.WriteInt(kSelectionSection, SelectionEntry('2'), unit->unitId);
+    destinationRow_ = row;
+}
+
+bool ConverterModel::Convert(std::string_view typed, std::optional<std::size_t> sourceRow,
+                             const NumberLocale& locale) {
+    if (!line_ || !sourceRow || *sourceRow >= rows_.size()) return false;
+    ConversionInput input{typed,     categoryId_, catalogue_.Units(categoryId_), sourceRow,
+                          angleMode_, catalogue_.Temperatures(), catalogue_.Currencies()};
+    const ConversionResult result = ConvertUnits(input, ReadFormatSettings(store_), locale, parser_);
+    if (!result.ran) return false;
+    for (std::size_t row = 0; row < rows_.size() && row < result.rows.size(); ++row) {
+        if (result.rows[row]) rows_[row].value = *result.rows[row];
+    }
+    return true;
+}
+
+ResultLine ConverterModel::CurrentResultLine() const {
+    return BuildResultLine(categoryId_, rows_, sourceRow_, destinationRow_);
+}
+
+}  // namespace quantora
