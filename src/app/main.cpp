@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "app/data_paths.h"
 #include "app/qt_profile_store.h"
 #include "main/converter_dialog.h"
 
@@ -8,7 +9,7 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setOrganizationName(QStringLiteral("Quantora"));
     quantora::QtProfileStore profile;
     {
-        quantora::CConverterDlg window(profile);
+        quantora::CConverterDlg window(profile, quantora::ExecutableFolder());
         window.exec();
     }
     profile.Sync();

@@ -1,0 +1,31 @@
+#include "app/about_dialog.h"
+
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace quantora {
+
+namespace {
+
+constexpr int kVersionLineId = 1074;
+constexpr int kOkId = 1;
+
+}  // namespace
+
+AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("About Quantora"));
+    auto* name = new QLabel(QStringLiteral("<b>Quantora</b> — unit-of-measure converter"), this);
+    auto* version = new QLabel(QStringLiteral("Version: 2.2") + QStringLiteral("   Build : ") + QStringLiteral("51218"), this);
+    version->setObjectName(QString::number(kVersionLineId));
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QString::number(kOkId));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(name);
+    layout->addWidget(version);
+    layout->addWidget(buttons);
+}
+
+}  // namespace quantora

@@ -1,0 +1,30 @@
+#include "app/help_window.h"
+
+#include <QTextBrowser>
+#include <QUrl>
+#include <QVBoxLayout>
+
+namespace quantora {
+
+HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
+    setWindowTitle(QStringLiteral("Quantora Help"));
+    browser_->setOpenExternalLinks(true);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(browser_);
+    resize(640, 560);
+}
+
+void HelpWindow::ShowPage(const std::filesystem::path& page) {
+    const QString file = QString::fromStdString(page.string());
+    if (std::filesystem::exists(page)) {
+        browser_->setSource(QUrl::fromLocalFile(file));
+    } else {
+        browser_->setPlainText(QStringLiteral("The help page %1 cannot be found.").arg(file));
+    }
+    show();
+    raise();
+    activateWindow();
+}
+
+}  // namespace quantora

@@ -1,0 +1,24 @@
+#include "main/elided_tip_delegate.h"
+
+#include <QAbstractItemView>
+#include <QHelpEvent>
+#include <QToolTip>
+
+namespace quantora {
+
+bool ElidedTipDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) {
+    if (event->type() != QEvent::ToolTip || !index.isValid()) {
+        return QStyledItemDelegate::helpEvent(event, view, option, index);
+    }
+    const QString text = index.data(Qt::DisplayRole).toString();
+    if (text.isEmpty() || sizeHint(option, index).width() <= option.rect.width()) {
+        // Not cut off: the list's own tip explains what the list is.
+        QToolTip::hideText();
+        return false;
+    }
+    QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    return true;
+}
+
+}  // namespace quantora

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QStyledItemDelegate>
+
+namespace quantora {
+
+// Shows a cell's whole text as a tip when the column is too narrow for it.
+class ElidedTipDelegate : public QStyledItemDelegate {
+    Q_OBJECT
+
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override;
+};
+
+}  // namespace quantora
