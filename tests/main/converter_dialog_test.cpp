@@ -1,0 +1,282 @@
+#include "main/converter_dialog.h"
+
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QClipboard>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QTest>
+#include <QTextBrowser>
+#include <QTreeWidget>
+#include <fstream>
+#include <memory>
+
+#include "app/help_window.h"
+#include "app/settings.h"
+#include "sample_units.h"
+#include "support/temp_folder.h"
+#include "support/test_profile.h"
+
+namespace quantora {
+namespace {
+
+namespace id = converter_id;
+namespace line = test::sample_line;
+namespace length = test::length_row;
+namespace trig = test::trig_row;
+
+class ConverterWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        test::WriteSampleUnits(folder_.Path());
+        // Without grouping every number prints in the C locale, whatever the machine's locale is.
+        WriteSetting(profile_.Store(), "Seperator", "0");
+        WriteSetting(profile_.Store(), "First Cat", std::to_string(line::kLength));
+    }
+
+    CConverterDlg& Open() {
+        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path());
+        window_->show();
+        return *window_;
+    }
+
+    template <typename Control>
+    Control& Get(int controlId) {
+        auto* control = window_->findChild<Control*>(QString::number(controlId));
+        if (control == nullptr) throw std::runtime_error("no control " + std::to_string(controlId));
+        return *control;
+    }
+
+    QTreeWidget& Source() { return Get<QTreeWidget>(id::kSourceList); }
+    QTreeWidget& Destination() { return Get<QTreeWidget>(id::kDestinationList); }
+    QLineEdit& Value() { return Get<QLineEdit>(id::kValue); }
+
+    static QStringList Column(const QTreeWidget& list, int column) {
+        QStringList texts;
+        for (int row = 0; row < list.topLevelItemCount(); ++row) texts << list.topLevelItem(row)->text(column);
+        return texts;
+    }
+
+    static int SelectedRow(const QTreeWidget& list) {
+        const auto items = list.selectedItems();
+        return items.isEmpty() ? -1 : list.indexOfTopLevelItem(items.first());
+    }
+
+    static void Pick(QTreeWidget& list, std::size_t row) {
+        list.setCurrentItem(list.topLevelItem(static_cast<int>(row)));
+    }
+
+    QStringList ResultLine() {
+        return {Get<QLabel>(id::kSourceValueLabel).text(), Get<QLabel>(id::kSourceUnitLabel).text(),
+                Get<QLabel>(id::kDestinationValueLabel).text(), Get<QLabel>(id::kDestinationUnitLabel).text()};
+    }
+
+    void ChooseCategory(std::size_t categoryLine) {
+        Get<QListWidget>(id::kCategories).setCurrentRow(static_cast<int>(categoryLine));
+    }
+
+    void Type(const QString& text) {
+        Value().clear();
+        QTest::keyClicks(&Value(), text);
+    }
+
+    test::TempFolder folder_;
+    test::TestProfile profile_;
+    std::unique_ptr<CConverterDlg> window_;
+};
+
+TEST_F(ConverterWindowTest, EveryKeystrokeConvertsIntoBothLists) {
+    Open();
+    Value().clear();
+    const std::vector<std::pair<QChar, QString>> steps{
+        {'2', "2000.000000"}, {'5', "25000.000000"}, {'e', "25000.000000"}, {'1', "250000.000000"}};
+    for (const auto& [key, meters] : steps) {
+        QTest::keyClicks(&Value(), QString(key));
+        EXPECT_EQ(Column(Source(), 2).at(length::kMeter), meters) << Value().text().toStdString();
+    }
+    EXPECT_EQ(Column(Source(), 2), Column(Destination(), 2));
+    EXPECT_EQ(Column(Source(), 2).at(length::kKilometer), "25e1");
+    EXPECT_EQ(ResultLine(), (QStringList{"25e1", "Kilometer = ", "250000.000000", "Meter"}));
+
+    Value().clear();
+    EXPECT_EQ(Column(Destination(), 2).at(length::kMeter), "250000.000000");
+}
+
+TEST_F(ConverterWindowTest, ListsShowTheUnitsInCatalogueOrderWithDecodedTexts) {
+    Open();
+    EXPECT_EQ(Column(Source(), 0), (QStringList{"Ångström", "Fathom", "Kilometer", "Meter", "Mile"}));
+    EXPECT_EQ(Column(Destination(), 1), (QStringList{"Å", "ftm", "km", "m", "mi"}));
+    const auto& categories = Get<QListWidget>(id::kCategories);
+    ASSERT_EQ(categories.count(), 4);
+    EXPECT_EQ(categories.item(static_cast<int>(line::kEnergy))->text(), "Énergie");
+    EXPECT_EQ(categories.item(static_cast<int>(line::kTrigonometry))->data(Qt::UserRole).toInt(), 26);
+    EXPECT_EQ(Source().headerItem()->text(2), "Value");
+}
+
+TEST_F(ConverterWindowTest, SwitchingCategoriesAndBackSelectsTheSameUnits) {
+    Open();
+    Pick(Source(), length::kMile);
+    Pick(Destination(), length::kFathom);
+    ChooseCategory(line::kMass);
+    EXPECT_EQ(Column(Source(), 0), (QStringList{"Gram", "Kilogram", "Microgram"}));
+    EXPECT_EQ(SelectedRow(Source()), 1);
+    ChooseCategory(line::kLength);
+    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(length::kMile));
+    EXPECT_EQ(SelectedRow(Destination()), static_cast<int>(length::kFathom));
+    EXPECT_EQ(ReadSetting(profile_.Store(), "First Cat"), "1");
+}
+
+TEST_F(ConverterWindowTest, SwapExchangesSourceAndDestination) {
+    Open();
+    Type("5");
+    ASSERT_EQ(ResultLine(), (QStringList{"5", "Kilometer = ", "5000.000000", "Meter"}));
+    Get<QAbstractButton>(id::kSwap).click();
+    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(length::kMeter));
+    EXPECT_EQ(SelectedRow(Destination()), static_cast<int>(length::kKilometer));
+    EXPECT_EQ(ResultLine(), (QStringList{"5", "Meter = ", "0.005000", "Kilometer"}));
+
+    Pick(Destination(), length::kMeter);
+    const QStringList sameUnit = ResultLine();
+    Get<QAbstractButton>(id::kSwap).click();
+    EXPECT_EQ(ResultLine(), sameUnit);
+    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(length::kMeter));
+}
+
+TEST_F(ConverterWindowTest, UnitsChoiceReloadsAndKeepsTheCategory) {
+    Open();
+    ChooseCategory(line::kLength);
+    Get<QRadioButton>(id::kCommonUnits).click();
+    EXPECT_EQ(ReadSetting(profile_.Store(), "Common Units"), "1");
+    EXPECT_EQ(Column(Source(), 0), (QStringList{"Kilometer", "Meter", "Mile"}));
+    EXPECT_EQ(Get<QListWidget>(id::kCategories).currentRow(), static_cast<int>(line::kLength));
+    Get<QRadioButton>(id::kAllUnits).click();
+    EXPECT_EQ(ReadSetting(profile_.Store(), "Common Units"), "0");
+    EXPECT_EQ(Source().topLevelItemCount(), 5);
+}
+
+TEST_F(ConverterWindowTest, TheStoredUnitsChoiceIsCheckedAtStart) {
+    WriteSetting(profile_.Store(), "Common Units", "1");
+    Open();
+    EXPECT_TRUE(Get<QRadioButton>(id::kCommonUnits).isChecked());
+    EXPECT_FALSE(Get<QRadioButton>(id::kAllUnits).isChecked());
+    EXPECT_EQ(Source().topLevelItemCount(), 3);
+}
+
+TEST_F(ConverterWindowTest, RadiansAreStoredAndTheSameUnitsStaySelected) {
+    Open();
+    EXPECT_FALSE(Get<QGroupBox>(id::kAngleGroup).isVisible());
+    ChooseCategory(line::kTrigonometry);
+    Type("30");
+    Pick(Destination(), trig::kExponential);
+    Pick(Destination(), trig::kSine);
+    ASSERT_TRUE(Get<QGroupBox>(id::kAngleGroup).isVisible());
+    EXPECT_TRUE(Get<QRadioButton>(id::kDegrees).isChecked());
+    EXPECT_EQ(Column(Source(), 2).at(trig::kSine), "0.500000");
+
+    Get<QRadioButton>(id::kRadians).click();
+
+    EXPECT_EQ(ReadSetting(profile_.Store(), "Degree"), "2");
+    EXPECT_TRUE(Get<QRadioButton>(id::kRadians).isChecked());
+    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(trig::kArgument));
+    EXPECT_EQ(SelectedRow(Destination()), static_cast<int>(trig::kSine));
+    EXPECT_EQ(Column(Source(), 2).at(trig::kSine), "<<");  // sin(30 rad) is negative
+    ChooseCategory(line::kMass);
+    EXPECT_FALSE(Get<QRadioButton>(id::kRadians).isVisible());
+}
+
+TEST_F(ConverterWindowTest, AnExpressionCategoryShowsTheFunctionWithItsArgument) {
+    Open();
+    ChooseCategory(line::kTrigonometry);
+    Type("2");
+    EXPECT_EQ(ResultLine(), (QStringList{"sin(2)", "=", "0.034899", ""}));
+    Pick(Destination(), trig::kExponential);
+    EXPECT_EQ(ResultLine(), (QStringList{"exp(2)", "=", "7.389056", ""}));
+}
+
+TEST_F(ConverterWindowTest, DoubleClickCopiesTheShownValue) {
+    Open();
+    Type("5");
+    Pick(Destination(), length::kMile);
+    QTreeWidget& list = Destination();
+    const QRect rect = list.visualItemRect(list.topLevelItem(static_cast<int>(length::kMile)));
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rect.center());
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "3.106856");
+
+    list.clearSelection();
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, QPoint(2, list.viewport()->height() - 2));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "");
+}
+
+TEST_F(ConverterWindowTest, EnterAndEscDoNotCloseTheWindow) {
+    Open();
+    const std::vector<std::pair<QWidget*, Qt::Key>> presses{{&Value(), Qt::Key_Return},
+                                                            {&Value(), Qt::Key_Enter},
+                                                            {&Value(), Qt::Key_Escape},
+                                                            {&Get<QAbstractButton>(id::kExit), Qt::Key_Return},
+                                                            {&Source(), Qt::Key_Escape}};
+    for (const auto& [target, key] : presses) {
+        target->setFocus();
+        QTest::keyClick(target, key);
+        EXPECT_TRUE(window_->isVisible()) << target->objectName().toStdString() << " key " << key;
+    }
+    Get<QAbstractButton>(id::kExit).click();
+    EXPECT_FALSE(window_->isVisible());
+}
+
+TEST_F(ConverterWindowTest, TheValueTextIsSavedAtTheEndAndShownAtTheNextStart) {
+    Open();
+    EXPECT_EQ(Value().text(), "1");
+    Type("12.5");
+    window_.reset();
+    EXPECT_EQ(ReadSetting(profile_.Store(), "Saved X"), "12.5");
+    Open();
+    EXPECT_EQ(Value().text(), "12.5");
+    EXPECT_EQ(Column(Source(), 2).at(length::kMeter), "12500.000000");
+}
+
+TEST_F(ConverterWindowTest, HelpShowsTheMainPageBesideTheProgram) {
+    std::filesystem::create_directories(folder_ / "help");
+    std::ofstream(folder_ / "help" / "index.htm") << "<html><body><h1>Sample help page</h1></body></html>";
+    Open();
+    Get<QAbstractButton>(id::kHelp).click();
+    auto* help = window_->findChild<HelpWindow*>();
+    ASSERT_NE(help, nullptr);
+    EXPECT_TRUE(help->isVisible());
+    EXPECT_TRUE(help->Browser().source().toLocalFile().endsWith("help/index.htm"));
+    EXPECT_TRUE(help->Browser().toPlainText().contains("Sample help page"));
+}
+
+TEST_F(ConverterWindowTest, LayoutHoldsEveryControlWithItsText) {
+    Open();
+    const std::vector<std::pair<int, QString>> buttons{
+        {id::kSwap, "&Swap"},       {id::kFormula, "&Formula"},     {id::kOptions, "&Options"},
+        {id::kUpdate, "&Update"},   {id::kFind, "F&ind"},           {id::kConstants, "&Constants"},
+        {id::kElements, "&Elements"}, {id::kHelp, "&Help"},         {id::kExit, "E&xit"},
+        {id::kAbout, "Abou&t"},     {id::kAllUnits, "&All Units"},  {id::kCommonUnits, "Com&mon  Units"},
+        {id::kDegrees, "&Degrees"}, {id::kRadians, "&Radians"},     {id::kGrads, "&Grads"},
+    };
+    for (const auto& [controlId, text] : buttons) EXPECT_EQ(Get<QAbstractButton>(controlId).text(), text);
+    const std::vector<std::pair<int, QString>> hidden{{id::kSaveMainItems, "Save Main Items"},
+                                                      {id::kSaveItems, "Save Items"},
+                                                      {id::kSaveTemps, "Save Temps"},
+                                                      {id::kSaveCurrencies, "Save Curr"},
+                                                      {id::kButton1, "Button1"},
+                                                      {id::kCustomUnits, "Custom Units"}};
+    for (const auto& [controlId, text] : hidden) {
+        EXPECT_EQ(Get<QAbstractButton>(controlId).text(), text);
+        EXPECT_FALSE(Get<QAbstractButton>(controlId).isVisible()) << controlId;
+    }
+    EXPECT_FALSE(Get<QListWidget>(id::kImportList).isVisible());
+    EXPECT_EQ(Get<QLabel>(id::kValueLabel).buddy(), &Value());
+    EXPECT_EQ(Get<QAbstractButton>(id::kSwap).toolTip(), "Swap selected units between Source and destination");
+    EXPECT_EQ(Destination().toolTip(), "Destination Units List,Double-click to copy selected value to clipboard");
+    EXPECT_EQ(window_->windowTitle(), "Quantora");
+}
+
+}  // namespace
+}  // namespace quantora
