@@ -14,6 +14,7 @@
 #include <QShortcut>
 #include <QShowEvent>
 #include <QTreeWidget>
+#include <algorithm>
 #include <array>
 
 #include "app/about_dialog.h"
@@ -235,6 +236,9 @@ QRadioButton* CConverterDlg::CreateRadio(int controlId, const QString& text, con
     auto* radio = new QRadioButton(text, this);
     radio->setObjectName(QString::number(controlId));
     radio->setGeometry(place);
+    // The layout's widths leave room for a small check mark only; a style with a larger one
+    // would cut the caption, so the caption's own width wins.
+    radio->resize(std::max(place.width(), radio->sizeHint().width()), place.height());
     group.addButton(radio, controlId);
     return radio;
 }

@@ -1,0 +1,53 @@
+// Renders the main window over a program folder into a PNG, so its look can be checked without a
+// screen: render_main_window <program-folder> <out.png> [category] [value]
+// The profile is a fresh file in a temporary folder; the user's own profile is never touched.
+#include <QApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cstdio>
+
+#include "app/qt_profile_store.h"
+#include "main/converter_dialog.h"
+
+namespace {
+
+bool SelectCategory(QListWidget& categories, const QString& name) {
+    const auto found = categories.findItems(name, Qt::MatchFixedString);
+    if (found.isEmpty()) return false;
+    categories.setCurrentItem(found.first());
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList args = QCoreApplication::arguments();
+    if (args.size() < 3) {
+        std::fprintf(stderr, "usage: render_main_window <program-folder> <out.png> [category] [value]\n");
+        return 2;
+    }
+    QTemporaryDir profileFolder;
+    quantora::QtProfileStore profile(profileFolder.filePath(QStringLiteral("profile.ini")));
+    quantora::CConverterDlg window(profile, args.at(1).toStdString());
+    window.show();
+    if (args.size() > 3 && !SelectCategory(*window.findChild<QListWidget*>(QStringLiteral("1010")), args.at(3))) {
+        std::fprintf(stderr, "no category named %s\n", qPrintable(args.at(3)));
+        return 1;
+    }
+    if (args.size() > 4) {
+        auto* value = window.findChild<QLineEdit*>(QStringLiteral("1022"));
+        value->clear();
+        QTest::keyClicks(value, args.at(4));
+    }
+    QCoreApplication::processEvents();
+    if (!window.grab().save(args.at(2))) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(args.at(2)));
+        return 1;
+    }
+    return 0;
+}
