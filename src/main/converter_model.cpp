@@ -109,7 +109,9 @@ std::optional<std::size_t> ConverterModel::LastRowWithUnitId(std::int32_t unitId
 
 // Profile entry names are UTF-8; the category name is a record text.
 std::string ConverterModel::SelectionEntry(char which) const {
-    return Cp1252ToUtf8(catalogue_.CategoryAt(*line_).name.Text()) + which;
+    std::string entry = Cp1252ToUtf8(catalogue_.CategoryAt(*line_).name.Text());
+    entry += which;
+    return entry;
 }
 
 void ConverterModel::StoreAngleMode(int mode) { WriteSetting(store_, kAngleMode, std::to_string(mode)); }

@@ -29,17 +29,9 @@ std::string ArgumentValue(std::span<const UnitRowTexts> rows) {
 
 ResultLine ExpressionResultLine(std::span<const UnitRowTexts> rows, const UnitRowTexts& source,
                                 const UnitRowTexts& destination) {
-    const std::string argument = ArgumentValue(rows);
-    ResultLine line;
-    if (destination.name == "x") {
-        line.sourceValue = SubstituteArgument(source.abbreviation, argument);
-        line.destinationValue = source.value;
-    } else {
-        line.sourceValue = SubstituteArgument(destination.abbreviation, argument);
-        line.destinationValue = destination.value;
-    }
-    line.sourceUnit = "=";
-    return line;
+    // A destination that is the argument itself reads better as the source's function.
+    const UnitRowTexts& shown = destination.name == "x" ? source : destination;
+    return {SubstituteArgument(shown.abbreviation, ArgumentValue(rows)), std::string(1, '='), shown.value, {}};
 }
 
 }  // namespace
