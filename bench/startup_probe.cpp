@@ -17,11 +17,12 @@
 
 namespace {
 
-// Ends the process once a window's first show has been handled and the events it queued have run.
+// Ends the process once the window has painted itself for the first time: only then has the user
+// seen it, and only then has the text of its controls been laid out and drawn.
 class EndWhenShown : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Show) {
+        if (event->type() == QEvent::Paint) {
             QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
         }
         return false;
