@@ -85,14 +85,6 @@ TEST(WidgetAnchors, ResizingTheWindowMovesAndStretchesTheNamedControls) {
     for (const ControlCase& c : kControls) EXPECT_EQ(GeometryOf(dialog, c.id), c.before) << c.id;
 }
 
-TEST(WidgetAnchors, AResizeBeforeTheWindowIsShownTakesEffectWhenItIs) {
-    AnchoredDialog dialog;
-    MakeDialog(dialog, false);
-    dialog.resize(500, 310);
-    ShowAndSettle(dialog);
-    for (const ControlCase& c : kControls) EXPECT_EQ(GeometryOf(dialog, c.id), c.afterWiderAndTaller) << c.id;
-}
-
 TEST(WidgetAnchors, MovingTheWindowLeavesTheControlsInPlace) {
     AnchoredDialog dialog;
     MakeDialog(dialog, true);
@@ -154,13 +146,6 @@ TEST(WidgetAnchors, MaximisingHidesTheSizeGripAndRestoringShowsIt) {
     QApplication::processEvents();
     EXPECT_TRUE(grip->isVisible());
     for (const ControlCase& c : kControls) EXPECT_EQ(GeometryOf(dialog, c.id), c.before) << c.id;
-}
-
-TEST(WidgetAnchors, WindowWithoutGripHasNone) {
-    AnchoredDialog dialog;
-    MakeDialog(dialog, false);
-    EXPECT_EQ(dialog.anchors.SizeGrip(), nullptr);
-    EXPECT_EQ(dialog.findChild<QSizeGrip*>(), nullptr);
 }
 
 }  // namespace
