@@ -3,9 +3,20 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <ostream>
 #include <string>
 
 namespace quantora {
+
+// Readable failure messages; found by argument-dependent lookup.
+void PrintTo(const ControlMove& move, std::ostream* out) {
+    *out << "{id " << move.controlId << " at " << move.left << "," << move.top << " size " << move.width << "x"
+         << move.height << "}";
+}
+void PrintTo(const ControlRect& rect, std::ostream* out) {
+    *out << "{" << rect.left << "," << rect.top << " - " << rect.right << "," << rect.bottom << "}";
+}
+
 namespace {
 
 constexpr WindowRect kWindow{100, 50, 500, 350};
