@@ -27,20 +27,13 @@
 #include "catalogue/cp1252.h"
 #include "convert/qt_number_locale.h"
 #include "main/elided_tip_delegate.h"
+#include "ui/fx_button.h"
 
 namespace quantora {
 
 namespace {
 
 namespace id = converter_id;
-
-// The skinned button class; the one place that names it.
-using SkinnedButton = QPushButton;
-
-void SkinButton(SkinnedButton& button, int /*bitmapId*/, const QString& caption, const QString& tip) {
-    button.setText(caption);
-    button.setToolTip(tip);
-}
 
 constexpr int kUnitColumn = 0;
 constexpr int kAbbreviationColumn = 1;
@@ -61,6 +54,28 @@ struct ButtonSpec {
     const char* tip;
     void (CConverterDlg::*handler)();
 };
+
+// Anchor bits: 0x10 top, 0x20 bottom, 0x40 left, 0x80 right.
+struct AnchorSpec {
+    int id;
+    int bits;
+};
+
+constexpr int kTopBottomLeft = 0x70;
+constexpr int kTopLeftRight = 0xD0;
+constexpr int kAllEdges = 0xF0;
+constexpr int kTopRight = 0x90;
+constexpr int kBottomRight = 0xA0;
+
+constexpr std::array<AnchorSpec, 20> kAnchors{{
+    {id::kCategories, kTopBottomLeft}, {id::kSourceList, kTopLeftRight}, {id::kDestinationList, kAllEdges},
+    {id::kSwap, kTopRight},           {id::kAllUnits, kTopRight},       {id::kCommonUnits, kTopRight},
+    {id::kShowGroup, kTopRight},      {id::kAngleGroup, kTopRight},     {id::kDegrees, kTopRight},
+    {id::kRadians, kTopRight},        {id::kGrads, kTopRight},          {id::kOptions, kTopRight},
+    {id::kExit, kTopRight},           {id::kHelp, kTopRight},           {id::kUpdate, kTopRight},
+    {id::kFormula, kTopRight},        {id::kFind, kTopRight},           {id::kElements, kTopRight},
+    {id::kConstants, kTopRight},      {id::kAbout, kBottomRight},
+}};
 
 struct TipSpec {
     int id;
@@ -119,7 +134,6 @@ CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path&
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Quantora"));
-    setSizeGripEnabled(true);
     const DialogUnits units(font());
     resize(units.X(kDialogWidth), units.Y(kDialogHeight));
     CreateCaptionsAndValue();
@@ -129,6 +143,7 @@ CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path&
     CreateHiddenControls();
     CreateShortcuts();
     SetUpTooltips();
+    SetUpAnchors();
     LoadCatalogue(model_.Reload(std::nullopt));
     value_->setText(QString::fromStdString(InitialValueText(profile_)));
     QFont systemFont(QStringLiteral("System"));
@@ -222,11 +237,11 @@ void CConverterDlg::CreateButtons() {
     }};
     const DialogUnits units(font());
     for (const ButtonSpec& spec : kButtons) {
-        auto* button = new SkinnedButton(this);
+        auto* button = new CFxButton(this);
         button->setObjectName(QString::number(spec.id));
         button->setGeometry(units.Map(spec.x, spec.y, spec.width, spec.height));
         button->setAutoDefault(false);
-        SkinButton(*button, spec.bitmapId, QString::fromUtf8(spec.caption), QString::fromUtf8(spec.tip));
+        ConfigureSkinnedButton(*button, spec.bitmapId, QString::fromUtf8(spec.caption), QString::fromUtf8(spec.tip));
         connect(button, &QPushButton::clicked, this, spec.handler);
     }
 }
@@ -304,6 +319,11 @@ void CConverterDlg::SetUpTooltips() {
     for (const TipSpec& spec : kTips) {
         findChild<QWidget*>(QString::number(spec.id))->setToolTip(QString::fromUtf8(spec.tip));
     }
+}
+
+void CConverterDlg::SetUpAnchors() {
+    for (const AnchorSpec& spec : kAnchors) anchors_.Register(spec.id, spec.bits);
+    anchors_.SetUp(*this, true);
 }
 
 void CConverterDlg::LoadCatalogue(const CatalogueReload& reload) {
@@ -509,7 +529,18 @@ void CConverterDlg::showEvent(QShowEvent* event) {
 
 void CConverterDlg::resizeEvent(QResizeEvent* event) {
     QDialog::resizeEvent(event);
+    anchors_.Apply();
     SizeColumns();
+}
+
+void CConverterDlg::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    anchors_.Apply();
+}
+
+void CConverterDlg::changeEvent(QEvent* event) {
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange) anchors_.Apply();
 }
 
 // Enter and Esc would end a dialog; this one ends only by Exit or the close box.

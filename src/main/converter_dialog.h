@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "main/converter_model.h"
+#include "ui/widget_anchors.h"
 
 class QButtonGroup;
 class QGroupBox;
@@ -71,6 +72,8 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -82,6 +85,7 @@ private:
     void CreateHiddenControls();
     void CreateShortcuts();
     void SetUpTooltips();
+    void SetUpAnchors();
     QTreeWidget* CreateUnitList(int id, const QRect& place);
     QRadioButton* CreateRadio(int id, const QString& text, const QRect& place, QButtonGroup& group);
 
@@ -137,6 +141,7 @@ private:
     QRadioButton* commonUnits_ = nullptr;
     QGroupBox* angleGroup_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
+    WidgetAnchors anchors_;
 };
 
 }  // namespace quantora

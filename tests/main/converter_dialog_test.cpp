@@ -251,6 +251,28 @@ TEST_F(ConverterWindowTest, HelpShowsTheMainPageBesideTheProgram) {
     EXPECT_TRUE(help->Browser().toPlainText().contains("Sample help page"));
 }
 
+TEST_F(ConverterWindowTest, WideningTheWindowMovesTheRightHandColumnAndWidensTheLists) {
+    Open();
+    const std::vector<int> following{id::kSwap,    id::kFormula, id::kOptions, id::kUpdate,   id::kFind,
+                                     id::kConstants, id::kElements, id::kHelp,  id::kExit,     id::kAbout,
+                                     id::kShowGroup, id::kAllUnits, id::kCommonUnits};
+    std::vector<QRect> before;
+    for (int controlId : following) before.push_back(Get<QWidget>(controlId).geometry());
+    const QRect categories = Get<QWidget>(id::kCategories).geometry();
+    const QRect source = Source().geometry();
+    const QRect destination = Destination().geometry();
+
+    window_->resize(window_->width() + 100, window_->height());
+    QCoreApplication::processEvents();
+
+    for (std::size_t i = 0; i < following.size(); ++i) {
+        EXPECT_EQ(Get<QWidget>(following[i]).geometry(), before[i].translated(100, 0)) << following[i];
+    }
+    EXPECT_EQ(Get<QWidget>(id::kCategories).geometry(), categories);
+    EXPECT_EQ(Source().geometry(), source.adjusted(0, 0, 100, 0));
+    EXPECT_EQ(Destination().geometry(), destination.adjusted(0, 0, 100, 0));
+}
+
 TEST_F(ConverterWindowTest, LayoutHoldsEveryControlWithItsText) {
     Open();
     const std::vector<std::pair<int, QString>> buttons{
