@@ -12,6 +12,8 @@
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QToolTip>
+#include <QHelpEvent>
 #include <QTreeWidget>
 #include <fstream>
 #include <memory>
@@ -271,6 +273,22 @@ TEST_F(ConverterWindowTest, WideningTheWindowMovesTheRightHandColumnAndWidensThe
     EXPECT_EQ(Get<QWidget>(id::kCategories).geometry(), categories);
     EXPECT_EQ(Source().geometry(), source.adjusted(0, 0, 100, 0));
     EXPECT_EQ(Destination().geometry(), destination.adjusted(0, 0, 100, 0));
+}
+
+TEST_F(ConverterWindowTest, ACutOffTextShowsWholeAsATip) {
+    Open();
+    QTreeWidget& list = Source();
+    list.setColumnWidth(0, 40);
+    const QTreeWidgetItem* angstrom = list.topLevelItem(static_cast<int>(length::kAngstrom));
+    const QTreeWidgetItem* meter = list.topLevelItem(static_cast<int>(length::kMeter));
+    const auto tipAt = [&list](const QTreeWidgetItem* item, int column) {
+        const QPoint at = list.visualRect(list.indexFromItem(item, column)).center();
+        QHelpEvent help(QEvent::ToolTip, at, list.viewport()->mapToGlobal(at));
+        QApplication::sendEvent(list.viewport(), &help);
+        return QToolTip::isVisible() ? QToolTip::text() : QString();
+    };
+    EXPECT_EQ(tipAt(angstrom, 0), "Ångström");
+    EXPECT_EQ(tipAt(meter, 1), "Source Units List");  // not cut off: the list's own tip
 }
 
 TEST_F(ConverterWindowTest, LayoutHoldsEveryControlWithItsText) {
