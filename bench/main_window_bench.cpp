@@ -26,8 +26,7 @@ int LargestCategoryLine(const CConverterDlg& window) {
     const auto& units = window.Model().Units();
     std::size_t best = 0;
     for (std::size_t line = 0; line < units.CategoryCount(); ++line) {
-        if (units.UnitCount(units.CategoryAt(line).categoryId) >
-            units.UnitCount(units.CategoryAt(best).categoryId)) {
+        if (units.UnitCount(units.CategoryAt(line).categoryId) > units.UnitCount(units.CategoryAt(best).categoryId)) {
             best = line;
         }
     }

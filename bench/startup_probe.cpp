@@ -1,8 +1,8 @@
 // Starts like quantora and ends the process as soon as its main window has been shown, so a script
 // can time the start: startup_probe quantora | bare | text. "bare" shows one empty window of the same
 // size instead, the cost of any Qt program that shows a window; "text" adds one line of text to it,
-// the cost of any Qt program that draws text (loading the font configuration dominates it). Both end without their shutdown work
-// (quantora would save its profile), which is not part of the start.
+// the cost of any Qt program that draws text (loading the font configuration dominates it). Both end without their
+// shutdown work (quantora would save its profile), which is not part of the start.
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
@@ -23,7 +23,8 @@ class EndWhenShown : public QObject {
 public:
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() == QEvent::Paint) {
-            QMetaObject::invokeMethod(qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
         }
         return false;
     }

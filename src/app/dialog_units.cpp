@@ -15,7 +15,8 @@ int Scale(int units, int base, int divisor) { return (units * base * 2 + divisor
 
 DialogUnits::DialogUnits(const QFont& dialogFont) {
     const QFontMetrics metrics(dialogFont);
-    const int letters = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+    const int letters =
+        metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
     baseWidth_ = (letters + kLetterCount / 2) / kLetterCount;
     baseHeight_ = metrics.height();
 }
@@ -23,8 +24,6 @@ DialogUnits::DialogUnits(const QFont& dialogFont) {
 int DialogUnits::X(int units) const { return Scale(units, baseWidth_, 4); }
 int DialogUnits::Y(int units) const { return Scale(units, baseHeight_, 8); }
 
-QRect DialogUnits::Map(int x, int y, int width, int height) const {
-    return {X(x), Y(y), X(width), Y(height)};
-}
+QRect DialogUnits::Map(int x, int y, int width, int height) const { return {X(x), Y(y), X(width), Y(height)}; }
 
 }  // namespace quantora

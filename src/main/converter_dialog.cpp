@@ -68,13 +68,26 @@ constexpr int kTopRight = 0x90;
 constexpr int kBottomRight = 0xA0;
 
 constexpr std::array<AnchorSpec, 20> kAnchors{{
-    {id::kCategories, kTopBottomLeft}, {id::kSourceList, kTopLeftRight}, {id::kDestinationList, kAllEdges},
-    {id::kSwap, kTopRight},           {id::kAllUnits, kTopRight},       {id::kCommonUnits, kTopRight},
-    {id::kShowGroup, kTopRight},      {id::kAngleGroup, kTopRight},     {id::kDegrees, kTopRight},
-    {id::kRadians, kTopRight},        {id::kGrads, kTopRight},          {id::kOptions, kTopRight},
-    {id::kExit, kTopRight},           {id::kHelp, kTopRight},           {id::kUpdate, kTopRight},
-    {id::kFormula, kTopRight},        {id::kFind, kTopRight},           {id::kElements, kTopRight},
-    {id::kConstants, kTopRight},      {id::kAbout, kBottomRight},
+    {id::kCategories, kTopBottomLeft},
+    {id::kSourceList, kTopLeftRight},
+    {id::kDestinationList, kAllEdges},
+    {id::kSwap, kTopRight},
+    {id::kAllUnits, kTopRight},
+    {id::kCommonUnits, kTopRight},
+    {id::kShowGroup, kTopRight},
+    {id::kAngleGroup, kTopRight},
+    {id::kDegrees, kTopRight},
+    {id::kRadians, kTopRight},
+    {id::kGrads, kTopRight},
+    {id::kOptions, kTopRight},
+    {id::kExit, kTopRight},
+    {id::kHelp, kTopRight},
+    {id::kUpdate, kTopRight},
+    {id::kFormula, kTopRight},
+    {id::kFind, kTopRight},
+    {id::kElements, kTopRight},
+    {id::kConstants, kTopRight},
+    {id::kAbout, kBottomRight},
 }};
 
 struct TipSpec {
@@ -170,14 +183,14 @@ void CConverterDlg::CreateCaptionsAndValue() {
     connect(value_, &QLineEdit::textChanged, this, &CConverterDlg::OnValueChanged);
 
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    sourceValue_ = CreateLabel(*this, id::kSourceValueLabel, QStringLiteral("Val1:"), units.Map(110, 165, 56, 10), kRed,
-                               right);
-    sourceUnit_ = CreateLabel(*this, id::kSourceUnitLabel, QStringLiteral("Unit1"), units.Map(172, 165, 71, 10),
-                              kDarkBlue);
+    sourceValue_ =
+        CreateLabel(*this, id::kSourceValueLabel, QStringLiteral("Val1:"), units.Map(110, 165, 56, 10), kRed, right);
+    sourceUnit_ =
+        CreateLabel(*this, id::kSourceUnitLabel, QStringLiteral("Unit1"), units.Map(172, 165, 71, 10), kDarkBlue);
     destinationValue_ = CreateLabel(*this, id::kDestinationValueLabel, QStringLiteral("Val2"),
                                     units.Map(252, 165, 56, 10), kRed, right);
-    destinationUnit_ = CreateLabel(*this, id::kDestinationUnitLabel, QStringLiteral("Unit2"),
-                                   units.Map(313, 165, 61, 8), kDarkBlue);
+    destinationUnit_ =
+        CreateLabel(*this, id::kDestinationUnitLabel, QStringLiteral("Unit2"), units.Map(313, 165, 61, 8), kDarkBlue);
 }
 
 void CConverterDlg::CreateLists() {
@@ -193,8 +206,7 @@ void CConverterDlg::CreateLists() {
     connect(sourceList_, &QTreeWidget::itemSelectionChanged, this, &CConverterDlg::OnSourceSelectionChanged);
     connect(sourceList_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { OnSourceActivated(sourceList_->indexOfTopLevelItem(item)); });
-    connect(destinationList_, &QTreeWidget::itemSelectionChanged, this,
-            &CConverterDlg::OnDestinationSelectionChanged);
+    connect(destinationList_, &QTreeWidget::itemSelectionChanged, this, &CConverterDlg::OnDestinationSelectionChanged);
     destinationList_->viewport()->installEventFilter(this);
 }
 
@@ -246,8 +258,7 @@ void CConverterDlg::CreateButtons() {
     }
 }
 
-QRadioButton* CConverterDlg::CreateRadio(int controlId, const QString& text, const QRect& place,
-                                         QButtonGroup& group) {
+QRadioButton* CConverterDlg::CreateRadio(int controlId, const QString& text, const QRect& place, QButtonGroup& group) {
     auto* radio = new QRadioButton(text, this);
     radio->setObjectName(QString::number(controlId));
     radio->setGeometry(place);
@@ -265,8 +276,8 @@ void CConverterDlg::CreateChoices() {
     showGroup->setGeometry(units.Map(371, 226, 70, 42));
     unitsChoice_ = new QButtonGroup(this);
     allUnits_ = CreateRadio(id::kAllUnits, QStringLiteral("&All Units"), units.Map(377, 238, 41, 10), *unitsChoice_);
-    commonUnits_ = CreateRadio(id::kCommonUnits, QStringLiteral("Com&mon  Units"), units.Map(377, 250, 61, 10),
-                               *unitsChoice_);
+    commonUnits_ =
+        CreateRadio(id::kCommonUnits, QStringLiteral("Com&mon  Units"), units.Map(377, 250, 61, 10), *unitsChoice_);
     (model_.CommonUnitsSetting() ? commonUnits_ : allUnits_)->setChecked(true);
     connect(allUnits_, &QRadioButton::clicked, this, &CConverterDlg::OnAllUnits);
     connect(commonUnits_, &QRadioButton::clicked, this, &CConverterDlg::OnCommonUnits);
@@ -305,7 +316,8 @@ void CConverterDlg::CreateHiddenControls() {
         button->setObjectName(QString::number(controlId));
         button->setAutoDefault(false);
         button->hide();
-        if (controlId == id::kCustomUnits) connect(button, &QPushButton::clicked, this, &CConverterDlg::OpenCustomUnits);
+        if (controlId == id::kCustomUnits)
+            connect(button, &QPushButton::clicked, this, &CConverterDlg::OpenCustomUnits);
     }
 }
 
@@ -378,8 +390,8 @@ void CConverterDlg::FillUnitLists() {
         list->clear();
         QList<QTreeWidgetItem*> items;
         for (const UnitRowTexts& row : model_.Rows()) {
-            auto* item = new QTreeWidgetItem({QString::fromStdString(row.name),
-                                              QString::fromStdString(row.abbreviation), QString()});
+            auto* item = new QTreeWidgetItem(
+                {QString::fromStdString(row.name), QString::fromStdString(row.abbreviation), QString()});
             item->setTextAlignment(kValueColumn, Qt::AlignRight | Qt::AlignVCenter);
             items.append(item);
         }

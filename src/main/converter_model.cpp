@@ -130,11 +130,15 @@ void ConverterModel::SelectDestination(std::size_t row) {
     destinationRow_ = row;
 }
 
-bool ConverterModel::Convert(std::string_view typed, std::optional<std::size_t> sourceRow,
-                             const NumberLocale& locale) {
+bool ConverterModel::Convert(std::string_view typed, std::optional<std::size_t> sourceRow, const NumberLocale& locale) {
     if (!line_ || !sourceRow || *sourceRow >= rows_.size()) return false;
-    ConversionInput input{typed,     categoryId_, catalogue_.Units(categoryId_), sourceRow,
-                          angleMode_, catalogue_.Temperatures(), catalogue_.Currencies()};
+    ConversionInput input{typed,
+                          categoryId_,
+                          catalogue_.Units(categoryId_),
+                          sourceRow,
+                          angleMode_,
+                          catalogue_.Temperatures(),
+                          catalogue_.Currencies()};
     const ConversionResult result = ConvertUnits(input, ReadFormatSettings(store_), locale, parser_);
     if (!result.ran) return false;
     for (std::size_t row = 0; row < rows_.size() && row < result.rows.size(); ++row) {

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -13,7 +14,6 @@
 #include <QTest>
 #include <QTextBrowser>
 #include <QToolTip>
-#include <QHelpEvent>
 #include <QTreeWidget>
 #include <fstream>
 #include <memory>
@@ -255,8 +255,8 @@ TEST_F(ConverterWindowTest, HelpShowsTheMainPageBesideTheProgram) {
 
 TEST_F(ConverterWindowTest, WideningTheWindowMovesTheRightHandColumnAndWidensTheLists) {
     Open();
-    const std::vector<int> following{id::kSwap,    id::kFormula, id::kOptions, id::kUpdate,   id::kFind,
-                                     id::kConstants, id::kElements, id::kHelp,  id::kExit,     id::kAbout,
+    const std::vector<int> following{id::kSwap,      id::kFormula,  id::kOptions,    id::kUpdate, id::kFind,
+                                     id::kConstants, id::kElements, id::kHelp,       id::kExit,   id::kAbout,
                                      id::kShowGroup, id::kAllUnits, id::kCommonUnits};
     std::vector<QRect> before;
     for (int controlId : following) before.push_back(Get<QWidget>(controlId).geometry());
@@ -294,19 +294,16 @@ TEST_F(ConverterWindowTest, ACutOffTextShowsWholeAsATip) {
 TEST_F(ConverterWindowTest, LayoutHoldsEveryControlWithItsText) {
     Open();
     const std::vector<std::pair<int, QString>> buttons{
-        {id::kSwap, "&Swap"},       {id::kFormula, "&Formula"},     {id::kOptions, "&Options"},
-        {id::kUpdate, "&Update"},   {id::kFind, "F&ind"},           {id::kConstants, "&Constants"},
-        {id::kElements, "&Elements"}, {id::kHelp, "&Help"},         {id::kExit, "E&xit"},
-        {id::kAbout, "Abou&t"},     {id::kAllUnits, "&All Units"},  {id::kCommonUnits, "Com&mon  Units"},
-        {id::kDegrees, "&Degrees"}, {id::kRadians, "&Radians"},     {id::kGrads, "&Grads"},
+        {id::kSwap, "&Swap"},         {id::kFormula, "&Formula"},    {id::kOptions, "&Options"},
+        {id::kUpdate, "&Update"},     {id::kFind, "F&ind"},          {id::kConstants, "&Constants"},
+        {id::kElements, "&Elements"}, {id::kHelp, "&Help"},          {id::kExit, "E&xit"},
+        {id::kAbout, "Abou&t"},       {id::kAllUnits, "&All Units"}, {id::kCommonUnits, "Com&mon  Units"},
+        {id::kDegrees, "&Degrees"},   {id::kRadians, "&Radians"},    {id::kGrads, "&Grads"},
     };
     for (const auto& [controlId, text] : buttons) EXPECT_EQ(Get<QAbstractButton>(controlId).text(), text);
-    const std::vector<std::pair<int, QString>> hidden{{id::kSaveMainItems, "Save Main Items"},
-                                                      {id::kSaveItems, "Save Items"},
-                                                      {id::kSaveTemps, "Save Temps"},
-                                                      {id::kSaveCurrencies, "Save Curr"},
-                                                      {id::kButton1, "Button1"},
-                                                      {id::kCustomUnits, "Custom Units"}};
+    const std::vector<std::pair<int, QString>> hidden{
+        {id::kSaveMainItems, "Save Main Items"}, {id::kSaveItems, "Save Items"}, {id::kSaveTemps, "Save Temps"},
+        {id::kSaveCurrencies, "Save Curr"},      {id::kButton1, "Button1"},      {id::kCustomUnits, "Custom Units"}};
     for (const auto& [controlId, text] : hidden) {
         EXPECT_EQ(Get<QAbstractButton>(controlId).text(), text);
         EXPECT_FALSE(Get<QAbstractButton>(controlId).isVisible()) << controlId;

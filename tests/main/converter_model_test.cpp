@@ -62,14 +62,25 @@ TEST_F(ConverterModelTest, CategorySelectionFindsTheLineAndTheRowsToSelect) {
         {"First Cat read as its leading integer", " 2 apples", {}, line::kMass, 1, 0},
         {"First Cat without a number is line 0", "abc", {}, line::kEnergy, 0, 0},
         {"First Cat past the last line selects nothing", "9", {}, std::nullopt, std::nullopt, std::nullopt},
-        {"both saved units found", "1", {{"Length1", 103}, {"Length2", 104}}, line::kLength, length::kMile,
+        {"both saved units found",
+         "1",
+         {{"Length1", 103}, {"Length2", 104}},
+         line::kLength,
+         length::kMile,
          length::kFathom},
-        {"missing destination: defaults replace both", "1", {{"Length1", 103}}, line::kLength, length::kKilometer,
+        {"missing destination: defaults replace both",
+         "1",
+         {{"Length1", 103}},
+         line::kLength,
+         length::kKilometer,
          length::kMeter},
-        {"unknown source id: defaults replace both", "1", {{"Length1", 999}, {"Length2", 103}}, line::kLength,
-         length::kKilometer, length::kMeter},
-        {"saved units of another category do not count", "2", {{"Length1", 103}, {"Length2", 104}}, line::kMass,
-         1, 0},
+        {"unknown source id: defaults replace both",
+         "1",
+         {{"Length1", 999}, {"Length2", 103}},
+         line::kLength,
+         length::kKilometer,
+         length::kMeter},
+        {"saved units of another category do not count", "2", {{"Length1", 103}, {"Length2", 104}}, line::kMass, 1, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -120,9 +131,9 @@ struct AngleCase {
 
 TEST_F(ConverterModelTest, AngleChoicesFollowTheCategoryAndTheStoredMode) {
     const std::vector<AngleCase> cases{
-        {line::kTrigonometry, "", true, 1, 1},   {line::kTrigonometry, "0", true, 1, 1},
-        {line::kTrigonometry, "2", true, 2, 2},  {line::kTrigonometry, "3", true, 3, 3},
-        {line::kTrigonometry, "5", true, 0, 5},  {line::kTrigonometry, " 2x", true, 2, 2},
+        {line::kTrigonometry, "", true, 1, 1},  {line::kTrigonometry, "0", true, 1, 1},
+        {line::kTrigonometry, "2", true, 2, 2}, {line::kTrigonometry, "3", true, 3, 3},
+        {line::kTrigonometry, "5", true, 0, 5}, {line::kTrigonometry, " 2x", true, 2, 2},
         {line::kLength, "2", false, 0, 1},
     };
     Loaded();

@@ -42,8 +42,12 @@ TEST(ResultLineTest, ReadsAsSourceEqualsDestination) {
 
 TEST(ResultLineTest, ArgumentSubstitutionLeavesExpAlone) {
     const std::vector<std::tuple<const char*, const char*, const char*>> cases{
-        {"sin(x)", "30", "sin(30)"},     {"exp(x)", "1.5", "exp(1.5)"}, {"x*exp(x)/x", "3", "3*exp(3)/3"},
-        {"exp(exp(x))", "x", "exp(exp(x))"}, {"x", "", ""},          {"log", "9", "log"},
+        {"sin(x)", "30", "sin(30)"},
+        {"exp(x)", "1.5", "exp(1.5)"},
+        {"x*exp(x)/x", "3", "3*exp(3)/3"},
+        {"exp(exp(x))", "x", "exp(exp(x))"},
+        {"x", "", ""},
+        {"log", "9", "log"},
     };
     for (const auto& [abbreviation, argument, expected] : cases) {
         EXPECT_EQ(SubstituteArgument(abbreviation, argument), expected) << abbreviation;
