@@ -24,6 +24,7 @@ public:
 
     std::vector<std::string> Run() {
         CheckCategoryIds();
+        CheckUniqueIds();
         CheckUnitCategories();
         CheckBaseUnits();
         CheckReciprocalMarkers();
@@ -71,6 +72,25 @@ private:
         if (categories.records.size() >= kCategoryLimit) {
             Fault(categories.lines[kCategoryLimit - 1],
                   "there must be fewer than " + std::to_string(kCategoryLimit) + " categories");
+        }
+    }
+
+    // A category id selects one unit table, and a unit id one row of it.
+    void CheckUniqueIds() {
+        std::set<std::int32_t> categories;
+        for (std::size_t i = 0; i < data_.categories.records.size(); ++i) {
+            const std::int32_t id = data_.categories.records[i].categoryId;
+            if (!categories.insert(id).second) {
+                Fault(data_.categories.lines[i], "category id " + std::to_string(id) + " given twice");
+            }
+        }
+        std::set<std::pair<std::int32_t, std::int32_t>> units;
+        for (std::size_t i = 0; i < data_.units.records.size(); ++i) {
+            const UnitRecord& unit = data_.units.records[i];
+            if (!units.emplace(unit.categoryId, unit.unitId).second) {
+                Fault(UnitLine(i), "unit id " + std::to_string(unit.unitId) + " given twice in category " +
+                                       std::to_string(unit.categoryId));
+            }
         }
     }
 

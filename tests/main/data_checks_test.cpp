@@ -58,7 +58,9 @@ TEST(DataChecks, EachBrokenRuleIsOneFaultOnTheLineToFix) {
          "category 17 must hold exactly the units Binary, Decimal, Hexadecimal, Octal and Roman, not: Binary, "
          "Decimal, Hexadecimal, Latin, Octal"},
         {"105=Roman\n", "105=Roman\n106=Roman\n", "17=Category 17|", "category 17 must hold exactly"},
-        {"[1]\n", "40=Far|101|101\n[1]\n", "40=Far", "category id 40 lies outside 0 to 20, the number of categories"},
+        {"[1]\n", "21=Far|101|101\n[1]\n", "21=Far", "category id 21 lies outside 0 to 20, the number of categories"},
+        {"[1]\n", "2=Again|101|101\n[1]\n", "2=Again", "category id 2 given twice"},
+        {"102=Foot {ft}", "102=Foot {ft}\n101=Meter", "101=Meter", "unit id 101 given twice in category 1"},
         {"[1]\n", "-1=Negative|101|101\n[1]\n", "-1=Negative", "category id -1 lies outside 0 to 20"},
         {"[1]\n", Categories(100).substr(Categories(19).size()) + "[1]\n", "100=Category 100",
          "there must be fewer than 100 categories"},

@@ -38,6 +38,7 @@ TEST(UnitImport, ReadsEachUnitLineWithItsConversionLine) {
         {"1", "108={x} Lead", "", 108, "{x} Lead", "", "", "", 0, 0},
         {"1", "109=Squared {m{2}} unit", "", 109, "Squared  unit", "m{2}", "", "", 0, 0},
         {"1", "110=Open {ab", "", 110, "Open", "ab", "", "", 0, 0},
+        {"1", "113=Odd} name {ab", "", 113, "Odd} name", "ab", "", "", 0, 0},
         {"1", "111=\xC2\xA0Spaced\xC2\xA0{s}\xC2\xA0", "", 111, "Spaced", "s", "", "", 0, 0},
         {"1", "112 No equals", "", 112, "", "", "", "", 0, 0},
         {"251", "101=Tan {x}", "101=  x&x", 101, "Tan {x}", "", "x", "x", 0, 1},
