@@ -114,9 +114,9 @@ private:
         }
         for (const auto& [categoryId, index] : firstUnit) {
             if (withBase.contains(categoryId)) continue;
-            Fault(CategoryLine(categoryId).value_or(UnitLine(index)),
-                  "category " + std::to_string(categoryId) + " has units but no base unit " +
-                      std::to_string(kBaseUnitId));
+            Fault(CategoryLine(categoryId).value_or(UnitLine(index)), "category " + std::to_string(categoryId) +
+                                                                          " has units but no base unit " +
+                                                                          std::to_string(kBaseUnitId));
         }
     }
 

@@ -15,8 +15,7 @@ constexpr std::string_view kDone = "done";
 constexpr std::string_view kNoFileSelected = "No File Selected";
 
 template <typename Import>
-ImportOutcome ImportInto(const std::filesystem::path& masterPath, const std::filesystem::path& output,
-                         Import import) {
+ImportOutcome ImportInto(const std::filesystem::path& masterPath, const std::filesystem::path& output, Import import) {
     ImportOutcome outcome;
     const MasterTextRead master = ReadMasterText(masterPath);
     if (!master.Ok()) {

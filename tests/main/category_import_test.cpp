@@ -1,9 +1,10 @@
+#include "main/category_import.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "main/category_import.h"
 #include "master_fixture.h"
 
 namespace quantora {
@@ -20,14 +21,10 @@ TEST(CategoryImport, ReadsIdNameAndDefaultUnitsOfALine) {
         std::int32_t target;
     };
     const std::vector<Case> cases = {
-        {"3=Time|101|104", 3, "Time", 101, 104},
-        {"12=Data storage|101|102", 12, "Data storage", 101, 102},
-        {" 7 = Force |102", 7, " Force ", 102, 0},
-        {"5=Mass", 5, "Mass", 0, 0},
-        {"4=Volume|101|102|103", 4, "Volume", 101, 102},
-        {"x=Odd|a|b", 0, "Odd", 0, 0},
-        {"8=Eq=ual|101|101", 8, "Eq=ual", 101, 101},
-        {"9=|101|101", 9, "", 101, 101},
+        {"3=Time|101|104", 3, "Time", 101, 104},         {"12=Data storage|101|102", 12, "Data storage", 101, 102},
+        {" 7 = Force |102", 7, " Force ", 102, 0},       {"5=Mass", 5, "Mass", 0, 0},
+        {"4=Volume|101|102|103", 4, "Volume", 101, 102}, {"x=Odd|a|b", 0, "Odd", 0, 0},
+        {"8=Eq=ual|101|101", 8, "Eq=ual", 101, 101},     {"9=|101|101", 9, "", 101, 101},
     };
     for (const Case& c : cases) {
         const auto result = ImportCategories(Master(c.line));

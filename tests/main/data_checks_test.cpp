@@ -1,10 +1,11 @@
+#include "main/data_checks.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "main/currency_import.h"
-#include "main/data_checks.h"
 #include "master_fixture.h"
 
 namespace quantora {
@@ -52,8 +53,8 @@ TEST(DataChecks, EachBrokenRuleIsOneFaultOnTheLineToFix) {
         {"102=  *0.3048", "102=  *0.3048&R", "102=  *0.3048&R",
          "unit 102 holds \"R\", so it is reciprocal, but its conversion text does not end with \"R\""},
         {"102101=  -32/1.8\n", "", "102=Fahrenheit", "no temperature formula from unit 102 to unit 101"},
-        {"102102=  *1\n", "102102=  *1\n101103=  +273.15\n", "101103=",
-         "temperature formula from unit 101 to unit 103, which are not both units of category 19"},
+        {"102102=  *1\n", "102102=  *1\n101103=  +273.15\n",
+         "101103=", "temperature formula from unit 101 to unit 103, which are not both units of category 19"},
         {"105=Roman", "105=Latin", "17=Category 17|",
          "category 17 must hold exactly the units Binary, Decimal, Hexadecimal, Octal and Roman, not: Binary, "
          "Decimal, Hexadecimal, Latin, Octal"},
@@ -77,8 +78,8 @@ TEST(DataChecks, EachBrokenRuleIsOneFaultOnTheLineToFix) {
 }
 
 TEST(DataChecks, ReciprocalUnitsAndExpressionsPassWhenWrittenAsTheProgramReadsThem) {
-    const std::string text = Edited(Edited(kValid, "102=Foot {ft}", "102=Foot {ft}\n103=Per metre"),
-                                    "102=  *0.3048", "102=  *0.3048\n103=  *1R");
+    const std::string text = Edited(Edited(kValid, "102=Foot {ft}", "102=Foot {ft}\n103=Per metre"), "102=  *0.3048",
+                                    "102=  *0.3048\n103=  *1R");
     EXPECT_EQ(Check(text), std::vector<std::string>{});
 }
 
@@ -90,9 +91,11 @@ TEST(DataChecks, EveryCurrencyUnitNeedsARateUnderItsTrimmedName) {
     };
     const std::vector<Case> cases = {
         {"Euro;1.1;\n US Dollar ;1;\nnew Israeli shekel;0.27;\n", {}},
-        {"Euro;1.1;\nYen;0.0067;\nnew Israeli shekel;0.27;\n", {"m.ini:4: currency \"US Dollar\" has no exchange rate"}},
-        {"", {"m.ini:3: currency \"Euro\" has no exchange rate", "m.ini:4: currency \"US Dollar\" has no exchange rate",
-              "m.ini:5: currency \"Israeli New Shekel\" has no exchange rate"}},
+        {"Euro;1.1;\nYen;0.0067;\nnew Israeli shekel;0.27;\n",
+         {"m.ini:4: currency \"US Dollar\" has no exchange rate"}},
+        {"",
+         {"m.ini:3: currency \"Euro\" has no exchange rate", "m.ini:4: currency \"US Dollar\" has no exchange rate",
+          "m.ini:5: currency \"Israeli New Shekel\" has no exchange rate"}},
     };
     const MasterText units = Master(master);
     for (const Case& c : cases) {

@@ -1,3 +1,5 @@
+#include "main/data_import.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -6,7 +8,6 @@
 
 #include "catalogue/record_file.h"
 #include "catalogue/records.h"
-#include "main/data_import.h"
 #include "support/temp_folder.h"
 #include "update/list_entry.h"
 

@@ -27,7 +27,9 @@ const std::string kMaster =
     "25=Ratio|101|102\n26=R|101|101\n27=S|101|101\n28=Currency|101|102\n"
     "[1]\n100=101\n101=Metre {m}\n102=Foot {ft}\n"
     "[17]\n101=Decimal\n102=Binary\n103=Octal\n104=Hexadecimal\n105=Roman\n"
-    "[19]\n101=Celsius {\xC2\xB0" "C}\n102=Fahrenheit {\xC2\xB0" "F}\n"
+    "[19]\n101=Celsius {\xC2\xB0"
+    "C}\n102=Fahrenheit {\xC2\xB0"
+    "F}\n"
     "[23]\n101=Litre per 100 km\n102=Km per litre\n"
     "[25]\n101=Ratio {x}\n102=Decibel {10*log(x)}\n"
     "[28]\n101=Euro {EUR}\n102=US Dollar {USD}\n"
@@ -68,9 +70,9 @@ protected:
 
 TEST_F(Datagen, BuildsFilesTheCatalogueLoads) {
     ASSERT_EQ(Run("units " + Quoted(folder_ / "units.ini") + " " + Quoted(data_)), 0) << Messages();
-    ASSERT_EQ(Run("currencies " + Quoted(folder_ / "rates.csv") + " " + Quoted(folder_ / "units.ini") + " " +
-                  Quoted(data_)),
-              0)
+    ASSERT_EQ(
+        Run("currencies " + Quoted(folder_ / "rates.csv") + " " + Quoted(folder_ / "units.ini") + " " + Quoted(data_)),
+        0)
         << Messages();
     ASSERT_EQ(Run("stamps first " + Quoted(data_)), 0) << Messages();
 
@@ -83,7 +85,9 @@ TEST_F(Datagen, BuildsFilesTheCatalogueLoads) {
     EXPECT_EQ(catalogue.UnitCount(17), 5u);
     const UnitRecord* celsius = catalogue.FindUnit(19, 101);
     ASSERT_NE(celsius, nullptr);
-    EXPECT_EQ(celsius->abbreviation.Text(), "\xB0" "C");
+    EXPECT_EQ(celsius->abbreviation.Text(),
+              "\xB0"
+              "C");
     const UnitRecord* kmPerLitre = catalogue.FindUnit(23, 102);
     ASSERT_NE(kmPerLitre, nullptr);
     EXPECT_TRUE(kmPerLitre->IsReciprocal());
@@ -122,7 +126,8 @@ TEST_F(Datagen, AFaultNamesFileAndLineAndNothingIsWritten) {
 }
 
 TEST_F(Datagen, RefusesUnknownCommands) {
-    for (const std::string& arguments : std::vector<std::string>{"", "units", "stamps third " + Quoted(data_), "lists a b"}) {
+    for (const std::string& arguments :
+         std::vector<std::string>{"", "units", "stamps third " + Quoted(data_), "lists a b"}) {
         EXPECT_NE(Run(arguments), 0) << arguments;
         EXPECT_NE(Messages().find("usage: quantora_datagen"), std::string::npos) << arguments;
     }

@@ -1,9 +1,10 @@
+#include "main/master_text.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
 #include <vector>
 
-#include "main/master_text.h"
 #include "support/temp_folder.h"
 
 namespace quantora {
@@ -20,7 +21,10 @@ TEST(MasterText, SplitsAtLineEndsAndConvertsToTheRecordCodePage) {
         {"a\r\nb\r\n", {"a", "b"}},
         {"a\n\n\nb\n", {"a", "", "", "b"}},
         {"a\rb\n", {"a\rb"}},
-        {"101=Celsius {\xC2\xB0" "C}\n", {"101=Celsius {\xB0" "C}"}},
+        {"101=Celsius {\xC2\xB0"
+         "C}\n",
+         {"101=Celsius {\xB0"
+          "C}"}},
         {"\xE2\x82\xAC;1.1;", {"\x80;1.1;"}},
     };
     for (const Case& c : cases) {
@@ -57,7 +61,9 @@ TEST(MasterText, ReadsAStreamAndReportsAMissingFile) {
 TEST(MasterText, TrimsBlanksAndNonBreakingSpacesOnly) {
     const std::vector<std::pair<std::string, std::string>> cases = {
         {"  Foot  ", "Foot"},
-        {"\xA0" "Euro\xA0 ", "Euro"},
+        {"\xA0"
+         "Euro\xA0 ",
+         "Euro"},
         {"Square  metre", "Square  metre"},
         {"\tTab\t", "\tTab\t"},
         {"   ", ""},

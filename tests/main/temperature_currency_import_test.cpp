@@ -54,7 +54,8 @@ TEST(TemperatureImport, ReadsOnlyTheLinesBetweenItsHeaderAndTheNextSection) {
 TEST(TemperatureImport, RefusesAFormulaTooLongForItsField) {
     const auto result = ImportTemperatures(Master("[19c]\n101101=  " + std::string(180, '1') + "\n"));
     ASSERT_EQ(result.errors.size(), 1u);
-    EXPECT_TRUE(result.errors[0].starts_with("m.ini:2: temperature formula: text of 180 characters")) << result.errors[0];
+    EXPECT_TRUE(result.errors[0].starts_with("m.ini:2: temperature formula: text of 180 characters"))
+        << result.errors[0];
 }
 
 TEST(CurrencyImport, ReadsNameAndRateAndRenamesTwoCurrencies) {
@@ -71,7 +72,9 @@ TEST(CurrencyImport, ReadsNameAndRateAndRenamesTwoCurrencies) {
         {"NoRate", "NoRate", 0.0},
         {";5;", "", 5.0},
         {"Odd;abc;", "Odd", 0.0},
-        {"\xC2\xA0" "Franc\xC2\xA0;1.05;", "Franc", 1.05},
+        {"\xC2\xA0"
+         "Franc\xC2\xA0;1.05;",
+         "Franc", 1.05},
         {"new Israeli shekel;0.27;", "Israeli New Shekel", 0.27},
         {"The new Israeli shekel (ILS);0.27;", "Israeli New Shekel", 0.27},
         {"New Israeli Shekel;0.27;", "New Israeli Shekel", 0.27},

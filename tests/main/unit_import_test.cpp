@@ -1,9 +1,10 @@
+#include "main/unit_import.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "main/unit_import.h"
 #include "master_fixture.h"
 
 namespace quantora {
