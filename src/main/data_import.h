@@ -18,7 +18,8 @@ struct ImportOutcome {
 
 // Each import reads the master file the developer picked (none when the file dialog was
 // cancelled) and writes its data file anew in `dataFolder`. A file that cannot be read or
-// written, or a text too long for its field, is reported and nothing is written.
+// written, or a text too long for its field, is reported and nothing is written. The category
+// import answers a cancel with "No File Selected"; the others end with "done" whatever happened.
 ImportOutcome ImportCategoriesFile(const std::optional<std::filesystem::path>& master,
                                    const std::filesystem::path& dataFolder);
 ImportOutcome ImportUnitsFile(const std::optional<std::filesystem::path>& master,
