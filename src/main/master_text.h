@@ -24,10 +24,11 @@ struct MasterTextRead {
     bool Ok() const { return error.empty(); }
 };
 
-// Master texts are kept as UTF-8 (plain ASCII is UTF-8 too) and become Windows-1252 here, the
-// code page of the record texts. A character without a Windows-1252 form is a fault naming its line.
+// A master text that is valid UTF-8 (plain ASCII is too) becomes Windows-1252 here, the code page of
+// the record texts; a character without a Windows-1252 form is then a fault naming its line. Any
+// other text is taken as Windows-1252 bytes already, as a master file saved by a Windows editor is.
 // Lines end at LF; a CR before it is dropped.
-MasterTextRead SplitMasterText(std::string_view utf8, std::string name);
+MasterTextRead SplitMasterText(std::string_view text, std::string name);
 MasterTextRead ReadMasterText(std::istream& in, std::string name);
 MasterTextRead ReadMasterText(const std::filesystem::path& path);
 
