@@ -1,7 +1,5 @@
 #include "convert/evaluate_chain.h"
 
-#include <string>
-
 #include "convert/leading_number.h"
 
 namespace quantora {
@@ -29,18 +27,18 @@ double Apply(char op, double accumulator, double term) {
 }  // namespace
 
 double EvaluateChain(std::string_view text) {
-    // The leading "*" makes the first term multiply the starting 1, so the chain starts at its value.
-    const std::string chain = "*" + std::string(text);
-    std::string_view rest = TrimWhiteSpace(chain);
+    // The first term multiplies the starting 1, so the chain starts at its value.
+    char op = '*';
     double accumulator = 1.0;
-    while (!rest.empty()) {
-        const char op = rest.front();
-        rest = TrimWhiteSpace(rest.substr(1));
+    std::string_view rest = TrimWhiteSpace(text);
+    while (true) {
         const LeadingNumber term = ReadLeadingNumber(rest);
         accumulator = Apply(op, accumulator, term.value);
         rest = TrimWhiteSpace(rest.substr(term.length));
+        if (rest.empty()) return accumulator;
+        op = rest.front();
+        rest = TrimWhiteSpace(rest.substr(1));
     }
-    return accumulator;
 }
 
 }  // namespace quantora

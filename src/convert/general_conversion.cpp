@@ -13,11 +13,12 @@ namespace {
 
 constexpr auto kError = "Error";
 
-// A reciprocal unit's conversion text ends in the "R" marker, which is no part of the formula.
-std::string ConversionFormula(const UnitRecord& unit) {
-    std::string text = unit.conversionText.Text();
-    if (unit.IsReciprocal() && !text.empty()) text.pop_back();
-    return text;
+// `front` followed by the unit's conversion text. A reciprocal unit's text ends in the "R" marker,
+// which is no part of the formula.
+std::string UnitFormula(std::string front, const UnitRecord& unit) {
+    front += unit.conversionText.Text();
+    if (unit.IsReciprocal() && !front.empty()) front.pop_back();
+    return front;
 }
 
 // A typed exponent (1.5e3) reaches the evaluator as a power of ten. Only the lower-case e: the
@@ -44,8 +45,7 @@ int EffectiveAngleMode(const ConversionInput& input) {
 std::optional<double> SourceValue(const ConversionInput& input, const UnitRecord& source, double x, int angleMode,
                                   FormulaParser& parser) {
     std::string ignoredError;
-    const double value =
-        parser.Evaluate(WithPowersOfTen(input.typed) + ConversionFormula(source), x, ignoredError, angleMode);
+    const double value = parser.Evaluate(UnitFormula(WithPowersOfTen(input.typed), source), x, ignoredError, angleMode);
     const std::optional<double> factor = ReferenceFactor(input.units, source.referenceUnitId, x, parser);
     if (!factor) return std::nullopt;
     const double v = value * *factor;
@@ -67,7 +67,7 @@ std::string RowText(const RowContext& c, const UnitRecord& unit) {
     std::string error;
     double f = c.b;
     if (!expression || unit.unitId != kBaseUnitId) {
-        f = c.parser.Evaluate("1" + ConversionFormula(unit), c.b, error, c.angleMode);
+        f = c.parser.Evaluate(UnitFormula("1", unit), c.b, error, c.angleMode);
     }
     const std::optional<double> factor = ReferenceFactor(c.input.units, unit.referenceUnitId, c.b, c.parser);
     if (!factor || (!expression && !c.v)) return kError;

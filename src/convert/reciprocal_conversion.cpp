@@ -10,7 +10,11 @@ namespace quantora {
 namespace {
 
 // The "R" marker stays in the text: the chain skips it as an operator without effect.
-double ChainFactor(const UnitRecord& unit) { return EvaluateChain("1" + unit.conversionText.Text()); }
+double ChainFactor(const UnitRecord& unit) {
+    std::string chain = "1";
+    chain += unit.conversionText.Text();
+    return EvaluateChain(chain);
+}
 
 // v in the source unit to the row's unit, by which of the two is reciprocal; q = row factor / source factor.
 double Converted(double v, double q, bool sourceReciprocal, bool rowReciprocal) {

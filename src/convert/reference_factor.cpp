@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "calc/formula_parser.h"
 
@@ -21,7 +22,9 @@ std::optional<double> ReferenceFactor(std::span<const UnitRecord> units, std::in
         const auto unit =
             std::find_if(units.begin(), units.end(), [unitId](const UnitRecord& u) { return u.unitId == unitId; });
         if (unit == units.end()) return factor;
-        factor *= parser.Evaluate("1" + unit->conversionText.Text(), x, ignoredError, kDegrees);
+        std::string formula = "1";
+        formula += unit->conversionText.Text();
+        factor *= parser.Evaluate(std::move(formula), x, ignoredError, kDegrees);
         if (unit->referenceUnitId == kBaseUnitId) return factor;
         unitId = unit->referenceUnitId;
     }

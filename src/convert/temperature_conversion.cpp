@@ -18,7 +18,9 @@ std::vector<std::optional<std::string>> ConvertTemperature(const ConversionInput
             input.temperatures.begin(), input.temperatures.end(),
             [&](const TemperatureRecord& t) { return t.fromUnitId == sourceId && t.toUnitId == targetId; });
         if (record == input.temperatures.end()) continue;
-        const double r = EvaluateChain(std::string(input.typed) + record->formula.Text());
+        std::string chain(input.typed);
+        chain += record->formula.Text();
+        const double r = EvaluateChain(chain);
         rows[i] = FormatResult(r, FormatVariant::kSymbolsFirst, "", settings, locale);
     }
     return rows;

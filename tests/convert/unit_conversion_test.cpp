@@ -158,6 +158,14 @@ TEST(TemperatureConversionTest, AppliesTheStoredFormulaLeftToRight) {
     const std::vector<ConversionCase> cases = {
         {"celsius to fahrenheit", 19, kTemperatureUnits, 0, "100", {"100", "212.000000", "373.150000"}},
         {"minus forty is the small symbol", 19, kTemperatureUnits, 0, "-40", {"-40", "<<", "233.150000"}},
+        {"a numeric symbol is grouped",
+         19,
+         kTemperatureUnits,
+         0,
+         "-40",
+         {"-40", "0.000000", "233.150000"},
+         1,
+         {{"SmallSymbol", "0"}}},
         {"fahrenheit back", 19, kTemperatureUnits, 1, "212", {"100.000000", "212", "373.150000"}},
         {"no formula keeps the row", 19, kTemperatureUnits, 2, "5", {std::nullopt, std::nullopt, "5"}},
         {"symbols come before grouping", 19, kTemperatureUnits, 0, "1e4", {"1e4", "18,032.000000", "10,273.150000"}},
@@ -217,6 +225,7 @@ TEST(CurrencyConversionTest, ConvertsThroughTheRates) {
         {"reference without a rate", 28, noRate, 0, "10", {"10", "Error", ">>"}},
         {"reference rate zero", 28, zeroRate, 0, "10", {"10", "Error", ">>"}},
         {"source without a rate", 28, noRate, 1, "10", {"Error", "10", "Error"}},
+        {"a numeric symbol is grouped", 28, three, 0, "-1", {"-1", "0.000000", "0.000000"}, 1, {{"SmallSymbol", "0"}}},
         {"rows named like the source keep their text", 28, duplicate, 0, "10", {"10", std::nullopt, "11.000000"}},
         {"only the leading number counts", 28, three, 0, "10 euros*2", {"10 euros*2", "1,100.000000", "11.000000"}},
     };
