@@ -26,6 +26,7 @@ struct UnitSpec {
     std::int32_t referenceUnitId = kBaseUnitId;
     bool reciprocal = false;
     std::string baseFormula = "";
+    std::string abbreviation = "";
 };
 
 inline UnitRecord MakeUnit(std::int32_t categoryId, const UnitSpec& spec) {
@@ -35,7 +36,7 @@ inline UnitRecord MakeUnit(std::int32_t categoryId, const UnitSpec& spec) {
     unit.reciprocal = spec.reciprocal ? 1 : 0;
     unit.referenceUnitId = spec.referenceUnitId;
     EXPECT_EQ(unit.name.Assign(spec.name, "name"), std::nullopt);
-    EXPECT_EQ(unit.abbreviation.Assign(spec.name.substr(0, 3), "abbreviation"), std::nullopt);
+    EXPECT_EQ(unit.abbreviation.Assign(spec.abbreviation, "abbreviation"), std::nullopt);
     EXPECT_EQ(unit.conversionText.Assign(spec.conversionText, "conversionText"), std::nullopt);
     EXPECT_EQ(unit.baseFormula.Assign(spec.baseFormula, "baseFormula"), std::nullopt);
     return unit;

@@ -1,0 +1,30 @@
+// quantora-cli: the command line over the same core, data folder and profile as the window.
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/data_paths.h"
+#include "app/qt_profile_store.h"
+#include "convert/qt_number_locale.h"
+#include "main/cli_commands.h"
+
+namespace {
+
+// The window's executable name, under which its profile is kept.
+constexpr auto kWindowProgram = "quantora";
+
+void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    const quantora::QtProfileStore profile =
+        quantora::QtProfileStore::OfApplication(QString::fromLatin1(kWindowProgram));
+    const quantora::CliEnvironment environment{profile, quantora::ExecutableFolder() / "data",
+                                               quantora::UserNumberLocale()};
+    const quantora::CliOutcome outcome = quantora::RunCli(args, environment);
+    Write(stdout, outcome.out);
+    Write(stderr, outcome.err);
+    return outcome.exitCode;
+}
