@@ -33,8 +33,8 @@ TEST(CliArgumentsTest, ReadsCommandsAndOperands) {
 }
 
 TEST(CliArgumentsTest, ReadsOptionsAnywhereInEitherForm) {
-    const std::vector<std::string> convert = {"convert", "--data=/x y", "5", "--category", "Length", "km", "mi",
-                                              "--value-only"};
+    const std::vector<std::string> convert = {"convert", "--data=/x y", "5",  "--category",
+                                              "Length",  "km",          "mi", "--value-only"};
     const ParsedCliArguments parsedConvert = ParseCliArguments(convert);
     ASSERT_TRUE(parsedConvert.arguments) << parsedConvert.error;
     EXPECT_EQ(parsedConvert.arguments->dataFolder, "/x y");

@@ -47,10 +47,17 @@ void WriteDataFiles(const std::filesystem::path& folder) {
             {.unitId = 102, .name = "Minute", .conversionText = "*60", .abbreviation = "M"},
             {.unitId = 103, .name = "Broken", .conversionText = "*2)", .abbreviation = "brk"}});
     Append(units, 19,
-           {{.unitId = 101, .name = "Celsius", .abbreviation = "\xB0" "C"},
-            {.unitId = 102, .name = "Fahrenheit", .abbreviation = "\xB0" "F"}});
-    Append(units, 28, {{.unitId = 101, .name = "EUR", .abbreviation = "EUR"},
-                       {.unitId = 102, .name = "USD", .abbreviation = "USD"}});
+           {{.unitId = 101,
+             .name = "Celsius",
+             .abbreviation = "\xB0"
+                             "C"},
+            {.unitId = 102,
+             .name = "Fahrenheit",
+             .abbreviation = "\xB0"
+                             "F"}});
+    Append(
+        units, 28,
+        {{.unitId = 101, .name = "EUR", .abbreviation = "EUR"}, {.unitId = 102, .name = "USD", .abbreviation = "USD"}});
     const std::vector<TemperatureRecord> temperatures = {test::MakeTemperature(101, 102, "*1.8+32"),
                                                          test::MakeTemperature(102, 101, "-32/1.8")};
     const std::vector<CurrencyRecord> currencies = {test::MakeCurrency("EUR", 1.1), test::MakeCurrency("USD", 1.0)};
@@ -85,7 +92,8 @@ protected:
             if (c.errParts.empty()) {
                 EXPECT_EQ(outcome.err, "");
             }
-            for (const std::string& part : c.errParts) EXPECT_NE(outcome.err.find(part), std::string::npos) << outcome.err;
+            for (const std::string& part : c.errParts)
+                EXPECT_NE(outcome.err.find(part), std::string::npos) << outcome.err;
         }
     }
 
@@ -95,7 +103,9 @@ protected:
 TEST_F(CliCommandsTest, ListsCategoriesAndUnits) {
     Expect({
         {{"categories"}, 0, "Currency\nLength\nTemperature\nTime\n"},
-        {{"units", "LENGTH"}, 0, "\u00C5ngstr\u00F6m\t\u00C5\nKilometer\tkm\nMegameter\tMm\nMeter\tm\nMile\tmi\nMillimeter\tmm\n"},
+        {{"units", "LENGTH"},
+         0,
+         "\u00C5ngstr\u00F6m\t\u00C5\nKilometer\tkm\nMegameter\tMm\nMeter\tm\nMile\tmi\nMillimeter\tmm\n"},
         {{"units", "Temperature"}, 0, "Celsius\t\u00B0C\nFahrenheit\t\u00B0F\n"},
         {{"units", "Volume"}, 2, "", {"unknown category \"Volume\""}},
         {{"units", "ime"}, 2, "", {"unknown category \"ime\"; candidates:\n  Time"}},
