@@ -16,8 +16,9 @@ constexpr auto kError = "Error";
 // `front` followed by the unit's conversion text. A reciprocal unit's text ends in the "R" marker,
 // which is no part of the formula.
 std::string UnitFormula(std::string front, const UnitRecord& unit) {
-    front += unit.conversionText.Text();
-    if (unit.IsReciprocal() && !front.empty()) front.pop_back();
+    std::string text = unit.conversionText.Text();
+    if (unit.IsReciprocal() && !text.empty()) text.pop_back();
+    front += text;
     return front;
 }
 
@@ -35,11 +36,8 @@ std::string WithPowersOfTen(std::string_view typed) {
     return text;
 }
 
-// Only the angle categories convert with the chosen angle unit; every other one works in degrees.
-int EffectiveAngleMode(const ConversionInput& input) {
-    const bool angular = IsExpressionCategory(input.categoryId) && input.categoryId != category_id::kFirstExpression;
-    return angular ? input.angleMode : 1;
-}
+// Every category but the angle ones works in degrees, whatever the window's angle choice.
+int EffectiveAngleMode(const ConversionInput& input) { return UsesAngleMode(input.categoryId) ? input.angleMode : 1; }
 
 // The typed value in base units, or nullopt when the source's reference chain is a cycle.
 std::optional<double> SourceValue(const ConversionInput& input, const UnitRecord& source, double x, int angleMode,

@@ -33,10 +33,9 @@ int AngleSetting(const ProfileStore& profile, std::string_view key) {
     return unit < 1 ? kDegrees : unit;
 }
 
-// Only the two angle categories use the main window's angle choice.
+// The main window's angle choice, for the categories that use it.
 int ConversionAngle(const ProfileStore& profile, std::int32_t categoryId) {
-    const bool angular = IsExpressionCategory(categoryId) && categoryId != category_id::kFirstExpression;
-    return angular ? AngleSetting(profile, "Degree") : kDegrees;
+    return UsesAngleMode(categoryId) ? AngleSetting(profile, "Degree") : kDegrees;
 }
 
 CliOutcome Evaluate(const CliArguments& arguments, const CliEnvironment& environment) {

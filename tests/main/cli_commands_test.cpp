@@ -30,10 +30,11 @@ void Append(std::vector<UnitRecord>& units, std::int32_t categoryId, const std::
 
 // A small data folder: the "m" of Meter and the "M" of Minute make an ambiguity only a second unit
 // or --category resolves; "mm" and "Mm" differ in case alone; the angstrom and the temperature
-// abbreviations are Windows-1252 ("\xC5" is A with ring, "\xB0" the degree sign).
+// abbreviations are Windows-1252 ("\xC5" is A with ring, "\260" the degree sign).
 void WriteDataFiles(const std::filesystem::path& folder) {
     const std::vector<CategoryRecord> categories = {MakeCategory(1, "Length"), MakeCategory(2, "Time"),
-                                                    MakeCategory(19, "Temperature"), MakeCategory(28, "Currency")};
+                                                    MakeCategory(19, "Temperature"), MakeCategory(28, "Currency"),
+                                                    MakeCategory(26, "Trigonometry")};
     std::vector<UnitRecord> units;
     Append(units, 1,
            {{.unitId = 101, .name = "Meter", .conversionText = "*1", .abbreviation = "m"},
@@ -47,14 +48,11 @@ void WriteDataFiles(const std::filesystem::path& folder) {
             {.unitId = 102, .name = "Minute", .conversionText = "*60", .abbreviation = "M"},
             {.unitId = 103, .name = "Broken", .conversionText = "*2)", .abbreviation = "brk"}});
     Append(units, 19,
-           {{.unitId = 101,
-             .name = "Celsius",
-             .abbreviation = "\xB0"
-                             "C"},
-            {.unitId = 102,
-             .name = "Fahrenheit",
-             .abbreviation = "\xB0"
-                             "F"}});
+           {{.unitId = 101, .name = "Celsius", .abbreviation = "\260C"},
+            {.unitId = 102, .name = "Fahrenheit", .abbreviation = "\260F"}});
+    Append(units, 26,
+           {{.unitId = 101, .name = "Angle", .baseFormula = "x", .abbreviation = "x"},
+            {.unitId = 102, .name = "Sine", .conversionText = "*sin(x)", .abbreviation = "sin(x)"}});
     Append(
         units, 28,
         {{.unitId = 101, .name = "EUR", .abbreviation = "EUR"}, {.unitId = 102, .name = "USD", .abbreviation = "USD"}});
@@ -102,7 +100,7 @@ protected:
 
 TEST_F(CliCommandsTest, ListsCategoriesAndUnits) {
     Expect({
-        {{"categories"}, 0, "Currency\nLength\nTemperature\nTime\n"},
+        {{"categories"}, 0, "Currency\nLength\nTemperature\nTime\nTrigonometry\n"},
         {{"units", "LENGTH"},
          0,
          "\u00C5ngstr\u00F6m\t\u00C5\nKilometer\tkm\nMegameter\tMm\nMeter\tm\nMile\tmi\nMillimeter\tmm\n"},
@@ -124,6 +122,9 @@ TEST_F(CliCommandsTest, ConvertsAsTheWindowShowsIt) {
         {{"convert", "-40", "Celsius", "Fahrenheit", "--value-only"}, 0, "<<\n"},
         {{"convert", "10", "EUR", "usd"}, 0, "10 EUR = 11.000000 USD\n"},
         {{"convert", "1", "m", "--category", "time"}, 0, "Broken\tError\nMinute\t1\nSecond\t60.000000\n"},
+        {{"convert", "90", "angle", "sine", "--value-only"}, 0, "1.000000\n"},
+        {{"convert", "90", "angle", "sine", "--value-only"}, 0, "0.893997\n", {}, {{"Degree", "2"}}},
+        {{"convert", "90", "angle", "sine", "--value-only"}, 0, "1.000000\n", {}, {{"Deg", "2"}}},
         {{"convert", "1", "Fahrenheit"}, 0, "Celsius\t<<\nFahrenheit\t1\n"},
     });
 }
