@@ -74,10 +74,14 @@ private:
         } else if (name == "--angle") {
             const std::string value = Value(name, inlineValue);
             parsed_.angleUnit = AngleUnitOf(value);
-            if (error_.empty() && !parsed_.angleUnit) error_ = "--angle takes deg, rad or grad, not \"" + value + "\"";
+            if (error_.empty() && !parsed_.angleUnit) {
+                error_ = "--angle takes deg, rad or grad, not \"";
+                error_.append(value).append("\"");
+            }
             seen_.push_back("--angle");
         } else {
-            error_ = "unknown option " + std::string(name);
+            error_ = "unknown option ";
+            error_ += name;
         }
     }
 
@@ -117,7 +121,8 @@ private:
             const bool forEval = option == "--x" || option == "--angle";
             if ((forConvert && shape.command != CliCommand::kConvert) ||
                 (forEval && shape.command != CliCommand::kEval)) {
-                error_ = option + " does not apply to " + std::string(shape.name);
+                error_ = option;
+                error_.append(" does not apply to ").append(shape.name);
                 return;
             }
         }

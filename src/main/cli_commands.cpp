@@ -80,7 +80,8 @@ private:
         if (!found.line) return Usage(Cp1252ToUtf8(found.error));
         std::string out;
         for (const UnitRecord& unit : UnitsOf(*found.line)) {
-            out += Cp1252ToUtf8(unit.name.Text()) + "\t" + Cp1252ToUtf8(unit.abbreviation.Text()) + "\n";
+            out.append(Cp1252ToUtf8(unit.name.Text())).append("\t").append(Cp1252ToUtf8(unit.abbreviation.Text())) +=
+                '\n';
         }
         return {cli_exit::kSuccess, out, ""};
     }
@@ -120,15 +121,16 @@ private:
         if (!choice.destinationRow) {
             std::string out;
             for (std::size_t row = 0; row < units.size(); ++row) {
-                out += Cp1252ToUtf8(units[row].name.Text()) + "\t" + valueText(row) + "\n";
+                out.append(Cp1252ToUtf8(units[row].name.Text())).append("\t").append(valueText(row)) += '\n';
             }
             return {cli_exit::kSuccess, out, ""};
         }
         const std::size_t destination = *choice.destinationRow;
         if (result.rows[destination] == "Error") return Failure(cli_exit::kCalculationError, "Error");
         if (arguments_.valueOnly) return {cli_exit::kSuccess, valueText(destination) + "\n", ""};
-        const std::string line = valueText(choice.sourceRow) + " " + Cp1252ToUtf8(units[choice.sourceRow].name.Text()) +
-                                 " = " + valueText(destination) + " " + Cp1252ToUtf8(units[destination].name.Text());
+        std::string line = valueText(choice.sourceRow);
+        line.append(" ").append(Cp1252ToUtf8(units[choice.sourceRow].name.Text())).append(" = ");
+        line.append(valueText(destination)).append(" ").append(Cp1252ToUtf8(units[destination].name.Text()));
         return {cli_exit::kSuccess, line + "\n", ""};
     }
 
