@@ -1,4 +1,6 @@
 // quantora-cli: the command line over the same core, data folder and profile as the window.
+#include <QCoreApplication>
+#include <QStringList>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -15,10 +17,20 @@ constexpr auto kWindowProgram = "quantora";
 
 void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data(), 1, text.size(), stream); }
 
+// The words after the program name, in UTF-8 whatever code page the system runs (Qt reads the
+// wide command line on Windows).
+std::vector<std::string> Utf8Arguments() {
+    const QStringList words = QCoreApplication::arguments();
+    std::vector<std::string> args;
+    for (qsizetype i = 1; i < words.size(); ++i) args.push_back(words[i].toStdString());
+    return args;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    const QCoreApplication application(argc, argv);
+    const std::vector<std::string> args = Utf8Arguments();
     const quantora::QtProfileStore profile =
         quantora::QtProfileStore::OfApplication(QString::fromLatin1(kWindowProgram));
     const quantora::CliEnvironment environment{profile, quantora::ExecutableFolder() / "data",
