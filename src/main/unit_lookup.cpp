@@ -29,6 +29,10 @@ std::string Folded(std::string_view text) {
     return folded;
 }
 
+bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && Folded(a) == Folded(b);
+}
+
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
     return Folded(text).find(Folded(part)) != std::string::npos;
 }
@@ -158,10 +162,6 @@ private:
 };
 
 }  // namespace
-
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && Folded(a) == Folded(b);
-}
 
 CategoryLookup FindCategory(const Catalogue& catalogue, std::string_view name) {
     std::optional<std::size_t> folded;

@@ -22,11 +22,8 @@ struct UnitLookup {
     std::string error;
 };
 
-// Texts compare as Windows-1252 bytes without regard to letter case, accented letters included.
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
-
-// The category line whose name is `name` (Windows-1252), or an error listing the categories whose
-// name contains it.
+// The category line whose name is `name` (Windows-1252; letter case counts only between names
+// that differ in nothing else), or an error listing the categories whose name contains it.
 struct CategoryLookup {
     std::optional<std::size_t> line;
     std::string error;
