@@ -65,8 +65,10 @@ public:
 
 private:
     std::filesystem::path DataFolder() const {
-        if (arguments_.dataFolder) return std::filesystem::u8path(*arguments_.dataFolder);
-        return environment_.dataFolder;
+        if (!arguments_.dataFolder) return environment_.dataFolder;
+        // A path from UTF-8: the narrow constructor would read the system code page on Windows.
+        const std::string& folder = *arguments_.dataFolder;
+        return std::u8string(folder.begin(), folder.end());
     }
 
     CliOutcome Categories() const {
