@@ -10,6 +10,10 @@
 #include "convert/qt_number_locale.h"
 #include "main/cli_commands.h"
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
 // The window's executable name, under which its profile is kept.
@@ -29,6 +33,10 @@ std::vector<std::string> Utf8Arguments() {
 }  // namespace
 
 int main(int argc, char* argv[]) {
+#ifdef _WIN32
+    // Everything printed is UTF-8; the console shows it as such only when told so.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     const QCoreApplication application(argc, argv);
     const std::vector<std::string> args = Utf8Arguments();
     const quantora::QtProfileStore profile =
