@@ -16,8 +16,6 @@ constexpr std::string_view kAngleMode = "Degree";
 constexpr std::string_view kCommonUnits = "Common Units";
 constexpr std::string_view kSavedValue = "Saved X";
 
-bool UsesAngleMode(std::int32_t categoryId) { return categoryId == 26 || categoryId == 27; }
-
 }  // namespace
 
 FindTarget DecodeFindCode(int code) {
