@@ -154,6 +154,7 @@ CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path&
     CreateButtons();
     CreateChoices();
     CreateHiddenControls();
+    ConnectImportCommands();
     CreateShortcuts();
     SetUpTooltips();
     SetUpAnchors();
@@ -299,7 +300,6 @@ void CConverterDlg::CreateChoices() {
     }
 }
 
-// The maintenance commands behind these controls are reached only by their developers.
 void CConverterDlg::CreateHiddenControls() {
     auto* importList = new QListWidget(this);
     importList->setObjectName(QString::number(id::kImportList));

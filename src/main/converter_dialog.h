@@ -18,6 +18,7 @@ class QTreeWidget;
 namespace quantora {
 
 class HelpWindow;
+struct ImportOutcome;
 class ProfileStore;
 
 // Control ids of the main window's layout; each control carries its id as its objectName.
@@ -117,6 +118,16 @@ private:
     void OpenElements();
     void OpenFindWindow();
     void OpenCustomUnits();
+
+    void ConnectImportCommands();
+    std::optional<std::filesystem::path> AskMasterFile(const QString& filter);
+    void ShowImportOutcome(const ImportOutcome& outcome);
+    void ImportCategories();
+    void ImportUnits();
+    void ImportTemperatures();
+    void ImportCurrencies();
+    void StampFirstVersions();
+    void StampSecondVersions();
 
     void ConvertFrom(std::optional<std::size_t> row);
     void ShowValues();

@@ -71,6 +71,7 @@ public:
     ResultLine CurrentResultLine() const;
 
     const Catalogue& Units() const { return catalogue_; }
+    const std::filesystem::path& DataFolder() const { return dataFolder_; }
     const std::vector<UnitRowTexts>& Rows() const { return rows_; }
     std::int32_t CategoryId() const { return categoryId_; }
     std::optional<std::size_t> SourceRow() const { return sourceRow_; }

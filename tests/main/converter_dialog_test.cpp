@@ -20,9 +20,11 @@
 
 #include "app/help_window.h"
 #include "app/settings.h"
+#include "catalogue/record_file.h"
 #include "sample_units.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
+#include "update/list_entry.h"
 
 namespace quantora {
 namespace {
@@ -289,6 +291,22 @@ TEST_F(ConverterWindowTest, ACutOffTextShowsWholeAsATip) {
     };
     EXPECT_EQ(tipAt(angstrom, 0), "Ångström");
     EXPECT_EQ(tipAt(meter, 1), "Source Units List");  // not cut off: the list's own tip
+}
+
+TEST_F(ConverterWindowTest, HiddenCommandsStampTheVersionList) {
+    Open();
+    QApplication::setActiveWindow(window_.get());
+    const auto versions = [this] {
+        std::vector<std::string> texts;
+        for (const ListEntry& entry : ReadRecordFile<ListEntry>(folder_ / "data" / "list.dat").records) {
+            texts.push_back(entry.version.Text());
+        }
+        return texts;
+    };
+    Get<QAbstractButton>(id::kButton1).click();
+    EXPECT_EQ(versions(), (std::vector<std::string>{"509021", "509020", "509020", "509020", "509020", "509020"}));
+    QTest::keyClick(window_.get(), Qt::Key_F11, Qt::ControlModifier);
+    EXPECT_EQ(versions(), std::vector<std::string>(6, "51218"));
 }
 
 TEST_F(ConverterWindowTest, LayoutHoldsEveryControlWithItsText) {
