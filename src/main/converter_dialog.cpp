@@ -143,12 +143,12 @@ CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path&
     : QDialog(parent),
       profile_(profile),
       executableFolder_(executableFolder),
-      model_(profile, DataFilePath(executableFolder, "").parent_path()) {
+      model_(profile, DataFilePath(executableFolder, "").parent_path()),
+      units_(font()) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Quantora"));
-    const DialogUnits units(font());
-    resize(units.X(kDialogWidth), units.Y(kDialogHeight));
+    resize(units_.X(kDialogWidth), units_.Y(kDialogHeight));
     CreateCaptionsAndValue();
     CreateLists();
     CreateButtons();
@@ -174,36 +174,34 @@ CConverterDlg::~CConverterDlg() {
 }
 
 void CConverterDlg::CreateCaptionsAndValue() {
-    const DialogUnits units(font());
-    CreateLabel(*this, id::kCategoriesLabel, QStringLiteral("Categories:"), units.Map(4, 3, 61, 12), kBlue);
-    auto* valueLabel = CreateLabel(*this, id::kValueLabel, QStringLiteral("&Value:"), units.Map(110, 3, 26, 9), kBlue);
+    CreateLabel(*this, id::kCategoriesLabel, QStringLiteral("Categories:"), units_.Map(4, 3, 61, 12), kBlue);
+    auto* valueLabel = CreateLabel(*this, id::kValueLabel, QStringLiteral("&Value:"), units_.Map(110, 3, 26, 9), kBlue);
     value_ = new QLineEdit(this);
     value_->setObjectName(QString::number(id::kValue));
-    value_->setGeometry(units.Map(140, 1, 118, 14));
+    value_->setGeometry(units_.Map(140, 1, 118, 14));
     valueLabel->setBuddy(value_);
     connect(value_, &QLineEdit::textChanged, this, &CConverterDlg::OnValueChanged);
 
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
     sourceValue_ =
-        CreateLabel(*this, id::kSourceValueLabel, QStringLiteral("Val1:"), units.Map(110, 165, 56, 10), kRed, right);
+        CreateLabel(*this, id::kSourceValueLabel, QStringLiteral("Val1:"), units_.Map(110, 165, 56, 10), kRed, right);
     sourceUnit_ =
-        CreateLabel(*this, id::kSourceUnitLabel, QStringLiteral("Unit1"), units.Map(172, 165, 71, 10), kDarkBlue);
+        CreateLabel(*this, id::kSourceUnitLabel, QStringLiteral("Unit1"), units_.Map(172, 165, 71, 10), kDarkBlue);
     destinationValue_ = CreateLabel(*this, id::kDestinationValueLabel, QStringLiteral("Val2"),
-                                    units.Map(252, 165, 56, 10), kRed, right);
+                                    units_.Map(252, 165, 56, 10), kRed, right);
     destinationUnit_ =
-        CreateLabel(*this, id::kDestinationUnitLabel, QStringLiteral("Unit2"), units.Map(313, 165, 61, 8), kDarkBlue);
+        CreateLabel(*this, id::kDestinationUnitLabel, QStringLiteral("Unit2"), units_.Map(313, 165, 61, 8), kDarkBlue);
 }
 
 void CConverterDlg::CreateLists() {
-    const DialogUnits units(font());
     categories_ = new QListWidget(this);
     categories_->setObjectName(QString::number(id::kCategories));
-    categories_->setGeometry(units.Map(2, 17, 105, 316));
+    categories_->setGeometry(units_.Map(2, 17, 105, 316));
     KeepSelectionVisible(*categories_);
     connect(categories_, &QListWidget::currentRowChanged, this, &CConverterDlg::OnCategoryChanged);
 
-    sourceList_ = CreateUnitList(id::kSourceList, units.Map(110, 17, 259, 147));
-    destinationList_ = CreateUnitList(id::kDestinationList, units.Map(110, 175, 259, 158));
+    sourceList_ = CreateUnitList(id::kSourceList, units_.Map(110, 17, 259, 147));
+    destinationList_ = CreateUnitList(id::kDestinationList, units_.Map(110, 175, 259, 158));
     connect(sourceList_, &QTreeWidget::itemSelectionChanged, this, &CConverterDlg::OnSourceSelectionChanged);
     connect(sourceList_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { OnSourceActivated(sourceList_->indexOfTopLevelItem(item)); });
@@ -248,11 +246,10 @@ void CConverterDlg::CreateButtons() {
         {id::kExit, "E&xit", 382, 204, 59, 19, 186, "Exit Application", &CConverterDlg::reject},
         {id::kAbout, "Abou&t", 382, 315, 43, 18, 195, "Open the About Quantora Box", &CConverterDlg::OpenAbout},
     }};
-    const DialogUnits units(font());
     for (const ButtonSpec& spec : kButtons) {
         auto* button = new CFxButton(this);
         button->setObjectName(QString::number(spec.id));
-        button->setGeometry(units.Map(spec.x, spec.y, spec.width, spec.height));
+        button->setGeometry(units_.Map(spec.x, spec.y, spec.width, spec.height));
         button->setAutoDefault(false);
         ConfigureSkinnedButton(*button, spec.bitmapId, QString::fromUtf8(spec.caption), QString::fromUtf8(spec.tip));
         connect(button, &QPushButton::clicked, this, spec.handler);
@@ -271,27 +268,26 @@ QRadioButton* CConverterDlg::CreateRadio(int controlId, const QString& text, con
 }
 
 void CConverterDlg::CreateChoices() {
-    const DialogUnits units(font());
     auto* showGroup = new QGroupBox(QStringLiteral("Show :"), this);
     showGroup->setObjectName(QString::number(id::kShowGroup));
-    showGroup->setGeometry(units.Map(371, 226, 70, 42));
+    showGroup->setGeometry(units_.Map(371, 226, 70, 42));
     unitsChoice_ = new QButtonGroup(this);
-    allUnits_ = CreateRadio(id::kAllUnits, QStringLiteral("&All Units"), units.Map(377, 238, 41, 10), *unitsChoice_);
+    allUnits_ = CreateRadio(id::kAllUnits, QStringLiteral("&All Units"), units_.Map(377, 238, 41, 10), *unitsChoice_);
     commonUnits_ =
-        CreateRadio(id::kCommonUnits, QStringLiteral("Com&mon  Units"), units.Map(377, 250, 61, 10), *unitsChoice_);
+        CreateRadio(id::kCommonUnits, QStringLiteral("Com&mon  Units"), units_.Map(377, 250, 61, 10), *unitsChoice_);
     (model_.CommonUnitsSetting() ? commonUnits_ : allUnits_)->setChecked(true);
     connect(allUnits_, &QRadioButton::clicked, this, &CConverterDlg::OnAllUnits);
     connect(commonUnits_, &QRadioButton::clicked, this, &CConverterDlg::OnCommonUnits);
 
     angleGroup_ = new QGroupBox(QStringLiteral("Angle type:"), this);
     angleGroup_->setObjectName(QString::number(id::kAngleGroup));
-    angleGroup_->setGeometry(units.Map(371, 269, 70, 42));
+    angleGroup_->setGeometry(units_.Map(371, 269, 70, 42));
     angleGroup_->hide();
     angleChoice_ = new QButtonGroup(this);
     const std::array<std::pair<int, const char*>, 3> angles{
         {{id::kDegrees, "&Degrees"}, {id::kRadians, "&Radians"}, {id::kGrads, "&Grads"}}};
-    const std::array<QRect, 3> places{units.Map(377, 278, 43, 10), units.Map(377, 288, 53, 10),
-                                      units.Map(377, 298, 53, 10)};
+    const std::array<QRect, 3> places{units_.Map(377, 278, 43, 10), units_.Map(377, 288, 53, 10),
+                                      units_.Map(377, 298, 53, 10)};
     for (std::size_t i = 0; i < angles.size(); ++i) {
         auto* radio = CreateRadio(angles[i].first, QString::fromUtf8(angles[i].second), places[i], *angleChoice_);
         radio->hide();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "app/dialog_units.h"
 #include "main/converter_model.h"
 #include "ui/widget_anchors.h"
 
@@ -138,6 +139,7 @@ private:
     ProfileStore& profile_;
     std::filesystem::path executableFolder_;
     ConverterModel model_;
+    DialogUnits units_;
     QListWidget* categories_ = nullptr;
     QLineEdit* value_ = nullptr;
     QTreeWidget* sourceList_ = nullptr;
