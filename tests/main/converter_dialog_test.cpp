@@ -218,6 +218,7 @@ TEST_F(ConverterWindowTest, DoubleClickCopiesTheShownValue) {
 
 TEST_F(ConverterWindowTest, EnterAndEscDoNotCloseTheWindow) {
     Open();
+    EXPECT_EQ(window_->focusWidget(), &Value());
     const std::vector<std::pair<QWidget*, Qt::Key>> presses{{&Value(), Qt::Key_Return},
                                                             {&Value(), Qt::Key_Enter},
                                                             {&Value(), Qt::Key_Escape},
