@@ -1362,5 +1362,47 @@ TEST_F(ShippedUnits, MappingCoversEveryLinearUnit) {
     }
 }
 
+// The expression categories hold each unit twice: its conversion text turns a base value into the
+// unit, its base formula turns it back, and its abbreviation shows the conversion in the result line.
+// All three must describe the same function, in every angle mode the window offers.
+struct ExpressionSamples {
+    std::int32_t categoryId;
+    int angleMode;
+    std::vector<double> baseValues;
+};
+
+TEST_F(ShippedUnits, ExpressionUnitsInvertTheirBaseFormula) {
+    const ExpressionSamples samples[] = {
+        {25, 1, {0.001, 0.5, 2.0, 1000.0}}, {26, 1, {1.0, 10.0, 45.0, 80.0}},  {26, 2, {0.02, 0.2, 0.7, 1.4}},
+        {26, 3, {1.0, 10.0, 50.0, 90.0}},   {27, 1, {10.0, 30.0, 60.0, 80.0}}, {27, 2, {0.2, 0.5, 1.0, 1.4}},
+        {27, 3, {10.0, 30.0, 60.0, 90.0}},
+    };
+    for (const ExpressionSamples& sample : samples) {
+        const auto units = catalogue_.Units(sample.categoryId);
+        ASSERT_GE(units.size(), 5u) << sample.categoryId;
+        for (const UnitRecord& unit : units) {
+            SCOPED_TRACE(std::to_string(sample.categoryId) + "/" + unit.name.Text() + " in angle mode " +
+                         std::to_string(sample.angleMode));
+            if (unit.unitId == kBaseUnitId) {
+                EXPECT_EQ(unit.conversionText.Text(), "*1");
+                EXPECT_EQ(unit.baseFormula.Text(), "x");
+                EXPECT_EQ(unit.abbreviation.Text(), "x");
+                continue;
+            }
+            for (const double base : sample.baseValues) {
+                std::string error;
+                const double value = parser_.Evaluate("1" + unit.conversionText.Text(), base, error, sample.angleMode);
+                ASSERT_EQ(error, "") << "conversion at " << base;
+                const double shown = parser_.Evaluate(unit.abbreviation.Text(), base, error, sample.angleMode);
+                ASSERT_EQ(error, "") << "abbreviation at " << base;
+                const double back = parser_.Evaluate(unit.baseFormula.Text(), value, error, sample.angleMode);
+                ASSERT_EQ(error, "") << "base formula at " << value;
+                EXPECT_NEAR(shown, value, kTolerance * std::fabs(value)) << "at " << base;
+                EXPECT_NEAR(back, base, kTolerance * std::fabs(base)) << "at " << base;
+            }
+        }
+    }
+}
+
 }  // namespace
 }  // namespace quantora
