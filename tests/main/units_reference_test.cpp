@@ -7,7 +7,6 @@
 #include <fstream>
 #include <optional>
 #include <set>
-#include <sstream>
 #include <string>
 #include <string_view>
 #include <utility>
