@@ -20,6 +20,10 @@ QString KeyOf(std::string_view section, std::string_view entry) {
     return FromUtf8(section) + QLatin1Char('/') + name;
 }
 
+std::unique_ptr<QSettings> UserSettings(const QString& applicationName) {
+    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, applicationName);
+}
+
 }  // namespace
 
 QString ProfileApplicationName() {
@@ -28,9 +32,13 @@ QString ProfileApplicationName() {
     return QFileInfo(path).completeBaseName();
 }
 
-QtProfileStore::QtProfileStore()
-    : settings_(std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization,
-                                            ProfileApplicationName())) {}
+QtProfileStore::QtProfileStore() : QtProfileStore(UserSettings(ProfileApplicationName())) {}
+
+QtProfileStore QtProfileStore::OfApplication(const QString& applicationName) {
+    return QtProfileStore(UserSettings(applicationName));
+}
+
+QtProfileStore::QtProfileStore(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
 
 QtProfileStore::QtProfileStore(const QString& iniFile)
     : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}

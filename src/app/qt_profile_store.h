@@ -16,6 +16,8 @@ public:
     QtProfileStore();
     // A profile kept in one INI file, for tests and portable use.
     explicit QtProfileStore(const QString& iniFile);
+    // The user's profile of the program named `applicationName`: the command line reads the window's.
+    static QtProfileStore OfApplication(const QString& applicationName);
 
     std::string ReadText(std::string_view section, std::string_view entry,
                          std::string_view fallback) const override;
@@ -31,6 +33,8 @@ public:
     void Sync();
 
 private:
+    explicit QtProfileStore(std::unique_ptr<QSettings> settings);
+
     bool Store(std::string_view section, std::string_view entry, const QVariant& value);
     std::unique_ptr<QSettings> settings_;
 };

@@ -27,6 +27,10 @@ inline constexpr std::int32_t kBaseUnitId = 101;
 inline constexpr bool IsExpressionCategory(std::int32_t id) {
     return id >= category_id::kFirstExpression && id <= category_id::kLastExpression;
 }
+// The expression categories after the first convert angles, so they follow the chosen angle unit.
+inline constexpr bool UsesAngleMode(std::int32_t id) {
+    return IsExpressionCategory(id) && id != category_id::kFirstExpression;
+}
 
 struct CategoryRecord {
     static constexpr std::size_t kSize = 96;

@@ -77,7 +77,8 @@ std::vector<Stanza> SplitStanzas(const std::vector<std::string_view>& lines, std
             continue;
         }
         if (description != nullptr) {
-            description->text += (description->text.empty() ? "" : " ") + std::string(line);
+            if (!description->text.empty()) description->text += ' ';
+            description->text += line;
             continue;
         }
         if (line.front() == '#') continue;

@@ -1,0 +1,29 @@
+#include "convert/temperature_conversion.h"
+
+#include <algorithm>
+
+#include "convert/evaluate_chain.h"
+#include "convert/number_format.h"
+
+namespace quantora {
+
+std::vector<std::optional<std::string>> ConvertTemperature(const ConversionInput& input, std::size_t sourceRow,
+                                                           const FormatSettings& settings, const NumberLocale& locale) {
+    const std::int32_t sourceId = input.units[sourceRow].unitId;
+    std::vector<std::optional<std::string>> rows(input.units.size());
+    rows[sourceRow] = std::string(input.typed);
+    for (std::size_t i = 0; i < input.units.size(); ++i) {
+        const std::int32_t targetId = input.units[i].unitId;
+        const auto record = std::find_if(
+            input.temperatures.begin(), input.temperatures.end(),
+            [&](const TemperatureRecord& t) { return t.fromUnitId == sourceId && t.toUnitId == targetId; });
+        if (record == input.temperatures.end()) continue;
+        std::string chain(input.typed);
+        chain += record->formula.Text();
+        const double r = EvaluateChain(chain);
+        rows[i] = FormatResult(r, FormatVariant::kSymbolsFirst, "", settings, locale);
+    }
+    return rows;
+}
+
+}  // namespace quantora

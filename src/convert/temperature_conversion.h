@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "convert/unit_conversion.h"
+
+namespace quantora {
+
+// Each row is the typed text followed by the stored formula from the source to that row's unit,
+// worked left to right. A row without a formula keeps its text; so does the source row unless the
+// data holds a formula from the source to itself.
+std::vector<std::optional<std::string>> ConvertTemperature(const ConversionInput& input, std::size_t sourceRow,
+                                                           const FormatSettings& settings, const NumberLocale& locale);
+
+}  // namespace quantora

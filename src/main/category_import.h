@@ -1,0 +1,13 @@
+#pragma once
+
+#include "catalogue/records.h"
+#include "main/import_result.h"
+#include "main/master_text.h"
+
+namespace quantora {
+
+// The category list of a master text: every line holding "=" before the first line holding "[1]",
+// read as id=name|default source unit id|default destination unit id. The list lines are the names.
+ImportResult<CategoryRecord> ImportCategories(const MasterText& master);
+
+}  // namespace quantora

@@ -1,0 +1,161 @@
+#include "main/cli_commands.h"
+
+#include <optional>
+#include <vector>
+
+#include "app/settings.h"
+#include "calc/formula_parser.h"
+#include "catalogue/cp1252.h"
+#include "convert/decimal_print.h"
+#include "convert/format_settings.h"
+#include "convert/leading_number.h"
+#include "convert/unit_conversion.h"
+#include "main/cli_arguments.h"
+#include "main/unit_lookup.h"
+
+namespace quantora {
+
+namespace {
+
+constexpr int kDegrees = 1;
+// The formula window prints its result with "%f".
+constexpr int kFormulaDecimals = 6;
+
+CliOutcome Usage(std::string message) {
+    return {cli_exit::kUsageError, "", "quantora-cli: " + message + "\nTry 'quantora-cli --help'.\n"};
+}
+
+CliOutcome Failure(int exitCode, std::string message) { return {exitCode, "", std::move(message) + "\n"}; }
+
+// The angle unit a setting holds; anything below 1 is degrees.
+int AngleSetting(const ProfileStore& profile, std::string_view key) {
+    const int unit = LeadingInteger(ReadSetting(profile, key));
+    return unit < 1 ? kDegrees : unit;
+}
+
+// The main window's angle choice, for the categories that use it.
+int ConversionAngle(const ProfileStore& profile, std::int32_t categoryId) {
+    return UsesAngleMode(categoryId) ? AngleSetting(profile, "Degree") : kDegrees;
+}
+
+CliOutcome Evaluate(const CliArguments& arguments, const CliEnvironment& environment) {
+    const double x = arguments.x ? LeadingDecimal(*arguments.x) : 0.0;
+    const int angleUnit = arguments.angleUnit.value_or(AngleSetting(environment.profile, "Deg"));
+    FormulaParser parser;
+    std::string error;
+    const double value = parser.Evaluate(Utf8ToCp1252(arguments.operands[0]), x, error, angleUnit);
+    if (!error.empty()) return Failure(cli_exit::kCalculationError, Cp1252ToUtf8(error));
+    return {cli_exit::kSuccess, PrintFixed(value, kFormulaDecimals) + "\n", ""};
+}
+
+class CatalogueCommands {
+public:
+    CatalogueCommands(const CliArguments& arguments, const CliEnvironment& environment)
+        : arguments_(arguments), environment_(environment) {}
+
+    CliOutcome Run() {
+        const LoadReport report = catalogue_.Load(environment_.profile, DataFolder());
+        if (!report.complete) return Failure(cli_exit::kDataError, "quantora-cli: " + report.error);
+        switch (arguments_.command) {
+            case CliCommand::kCategories: return Categories();
+            case CliCommand::kUnits: return Units();
+            default: return Convert();
+        }
+    }
+
+private:
+    std::filesystem::path DataFolder() const {
+        if (!arguments_.dataFolder) return environment_.dataFolder;
+        // A path from UTF-8: the narrow constructor would read the system code page on Windows.
+        const std::string& folder = *arguments_.dataFolder;
+        return std::u8string(folder.begin(), folder.end());
+    }
+
+    CliOutcome Categories() const {
+        std::string out;
+        for (const CategoryRecord& category : catalogue_.Categories()) out += Cp1252ToUtf8(category.name.Text()) + "\n";
+        return {cli_exit::kSuccess, out, ""};
+    }
+
+    CliOutcome Units() const {
+        const CategoryLookup found = FindCategory(catalogue_, Utf8ToCp1252(arguments_.operands[0]));
+        if (!found.line) return Usage(Cp1252ToUtf8(found.error));
+        std::string out;
+        for (const UnitRecord& unit : UnitsOf(*found.line)) {
+            out.append(Cp1252ToUtf8(unit.name.Text())).append("\t").append(Cp1252ToUtf8(unit.abbreviation.Text())) +=
+                '\n';
+        }
+        return {cli_exit::kSuccess, out, ""};
+    }
+
+    CliOutcome Convert() const {
+        const std::vector<std::string>& operands = arguments_.operands;
+        if (operands[0].empty()) return Usage("convert: VALUE is empty");
+        std::optional<std::size_t> category;
+        if (arguments_.category) {
+            const CategoryLookup found = FindCategory(catalogue_, Utf8ToCp1252(*arguments_.category));
+            if (!found.line) return Usage(Cp1252ToUtf8(found.error));
+            category = found.line;
+        }
+        const std::string from = Utf8ToCp1252(operands[1]);
+        const std::optional<std::string> to =
+            operands.size() > 2 ? std::optional(Utf8ToCp1252(operands[2])) : std::nullopt;
+        if (from.empty() || (to && to->empty())) return Usage("convert: a unit is empty");
+        const UnitLookup lookup = FindUnits(catalogue_, category, from, to);
+        if (!lookup.choice) return Usage(Cp1252ToUtf8(lookup.error));
+        return Converted(*lookup.choice, Utf8ToCp1252(operands[0]));
+    }
+
+    CliOutcome Converted(const UnitChoice& choice, const std::string& typed) const {
+        const std::int32_t categoryId = catalogue_.CategoryAt(choice.categoryLine).categoryId;
+        const std::span<const UnitRecord> units = catalogue_.Units(categoryId);
+        const ConversionInput input{.typed = typed,
+                                    .categoryId = categoryId,
+                                    .units = units,
+                                    .sourceRow = choice.sourceRow,
+                                    .angleMode = ConversionAngle(environment_.profile, categoryId),
+                                    .temperatures = catalogue_.Temperatures(),
+                                    .currencies = catalogue_.Currencies()};
+        FormulaParser parser;
+        const ConversionResult result =
+            ConvertUnits(input, ReadFormatSettings(environment_.profile), environment_.locale, parser);
+        const auto valueText = [&](std::size_t row) { return Cp1252ToUtf8(result.rows[row].value_or("")); };
+        if (!choice.destinationRow) {
+            std::string out;
+            for (std::size_t row = 0; row < units.size(); ++row) {
+                out.append(Cp1252ToUtf8(units[row].name.Text())).append("\t").append(valueText(row)) += '\n';
+            }
+            return {cli_exit::kSuccess, out, ""};
+        }
+        const std::size_t destination = *choice.destinationRow;
+        if (result.rows[destination] == "Error") return Failure(cli_exit::kCalculationError, "Error");
+        if (arguments_.valueOnly) return {cli_exit::kSuccess, valueText(destination) + "\n", ""};
+        std::string line = valueText(choice.sourceRow);
+        line.append(" ").append(Cp1252ToUtf8(units[choice.sourceRow].name.Text())).append(" = ");
+        line.append(valueText(destination)).append(" ").append(Cp1252ToUtf8(units[destination].name.Text()));
+        return {cli_exit::kSuccess, line + "\n", ""};
+    }
+
+    std::span<const UnitRecord> UnitsOf(std::size_t line) const {
+        return catalogue_.Units(catalogue_.CategoryAt(line).categoryId);
+    }
+
+    const CliArguments& arguments_;
+    const CliEnvironment& environment_;
+    Catalogue catalogue_;
+};
+
+}  // namespace
+
+CliOutcome RunCli(std::span<const std::string> args, const CliEnvironment& environment) {
+    const ParsedCliArguments parsed = ParseCliArguments(args);
+    if (!parsed.arguments) return Usage(parsed.error);
+    const CliArguments& arguments = *parsed.arguments;
+    switch (arguments.command) {
+        case CliCommand::kHelp: return {cli_exit::kSuccess, CliUsage(), ""};
+        case CliCommand::kEval: return Evaluate(arguments, environment);
+        default: return CatalogueCommands(arguments, environment).Run();
+    }
+}
+
+}  // namespace quantora

@@ -1,0 +1,47 @@
+#include "main/currency_import.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "convert/leading_number.h"
+
+namespace quantora {
+
+namespace {
+
+// The rate source words these two currencies differently from the unit names they must match.
+constexpr std::array<std::pair<std::string_view, std::string_view>, 2> kRenamings{{
+    {"new Israeli shekel", "Israeli New Shekel"},
+    {"New Turkish Lira", "Turkish New Lira"},
+}};
+
+std::string UnitName(std::string name) {
+    for (const auto& [found, unitName] : kRenamings) {
+        if (name.find(found) != std::string::npos) return std::string(unitName);
+    }
+    return name;
+}
+
+}  // namespace
+
+ImportResult<CurrencyRecord> ImportCurrencies(const MasterText& rates) {
+    ImportResult<CurrencyRecord> result;
+    for (std::size_t i = 0; i < rates.lines.size(); ++i) {
+        const std::string_view line = rates.lines[i];
+        if (line.empty()) continue;
+        const std::size_t first = line.find(';');
+        const std::string_view rest = first == std::string_view::npos ? std::string_view() : line.substr(first + 1);
+        CurrencyRecord record;
+        AssignField(record.name, UnitName(TrimMasterBlanks(line.substr(0, first))), "currency name", rates, i,
+                    result.errors);
+        record.rate = LeadingDecimal(rest.substr(0, rest.find(';')));
+        record.visible = 1;
+        result.records.push_back(record);
+        result.lines.push_back(i);
+    }
+    return result;
+}
+
+}  // namespace quantora

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "catalogue/records.h"
+#include "main/import_result.h"
+#include "main/master_text.h"
+
+namespace quantora {
+
+// One currency a non-empty line: name;rate; with anything after the second ";" ignored. Two names
+// of the rate source are renamed to the names the currency units carry.
+ImportResult<CurrencyRecord> ImportCurrencies(const MasterText& rates);
+
+}  // namespace quantora

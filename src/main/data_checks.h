@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "catalogue/records.h"
+#include "main/import_result.h"
+#include "main/master_text.h"
+#include "main/unit_import.h"
+
+namespace quantora {
+
+// What one master text gives for "cat.dat", "item.dat" and "temp.dat".
+struct UnitDataImport {
+    ImportResult<CategoryRecord> categories;
+    UnitImport units;
+    ImportResult<TemperatureRecord> temperatures;
+};
+
+UnitDataImport ImportUnitData(const MasterText& master);
+
+// The rules the program relies on that an import does not enforce by itself: ids given once,
+// categories every unit can find, base units, reciprocal markers, complete temperature pairs, the five number
+// systems, category ids the program can address, and conversion texts the evaluator accepts.
+// Each fault names the master line to fix.
+std::vector<std::string> CheckUnitData(const MasterText& master, const UnitDataImport& data);
+
+// Every currency unit needs a rate under the same name once blanks are trimmed; a fault names the
+// unit's master line.
+std::vector<std::string> CheckCurrencyRates(const MasterText& master, const UnitImport& units,
+                                            const ImportResult<CurrencyRecord>& rates);
+
+}  // namespace quantora

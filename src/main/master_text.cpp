@@ -1,0 +1,87 @@
+#include "main/master_text.h"
+
+#include <fstream>
+#include <iterator>
+
+#include "catalogue/cp1252.h"
+#include "catalogue/record_file.h"
+
+namespace quantora {
+
+namespace {
+
+bool IsBlank(char c) { return c == ' ' || static_cast<unsigned char>(c) == 0xA0; }
+
+// Length of the UTF-8 sequence a lead byte starts; 0 for a byte that cannot lead one.
+std::size_t SequenceLength(unsigned char lead) {
+    if (lead < 0x80) return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) return 2;
+    if (lead >= 0xE0 && lead <= 0xEF) return 3;
+    if (lead >= 0xF0 && lead <= 0xF4) return 4;
+    return 0;
+}
+
+bool IsUtf8(std::string_view text) {
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = SequenceLength(static_cast<unsigned char>(text[i]));
+        if (length == 0 || i + length > text.size()) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string MasterText::Fault(std::size_t index, std::string_view reason) const {
+    return name + ":" + std::to_string(index + 1) + ": " + std::string(reason);
+}
+
+MasterTextRead SplitMasterText(std::string_view text, std::string name) {
+    MasterTextRead result;
+    result.text.name = std::move(name);
+    const bool utf8 = IsUtf8(text);
+    while (!text.empty()) {
+        const std::size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        text.remove_prefix(end == std::string_view::npos ? text.size() : end + 1);
+        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        if (!utf8) {
+            result.text.lines.emplace_back(line);
+            continue;
+        }
+        bool lossless = true;
+        result.text.lines.push_back(Utf8ToCp1252(line, &lossless));
+        if (!lossless && result.error.empty()) {
+            result.error = result.text.Fault(result.text.lines.size() - 1, "a character without a Windows-1252 form");
+        }
+    }
+    return result;
+}
+
+MasterTextRead ReadMasterText(std::istream& in, std::string name) {
+    const std::string text{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    return SplitMasterText(text, std::move(name));
+}
+
+MasterTextRead ReadMasterText(const std::filesystem::path& path) {
+    std::string error;
+    std::ifstream in = OpenForReading(path, error);
+    if (!in) {
+        MasterTextRead result;
+        result.text.name = path.string();
+        result.error = error;
+        return result;
+    }
+    return ReadMasterText(in, path.string());
+}
+
+std::string TrimMasterBlanks(std::string_view text) {
+    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+    return std::string(text);
+}
+
+}  // namespace quantora

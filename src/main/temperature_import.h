@@ -1,0 +1,14 @@
+#pragma once
+
+#include "catalogue/records.h"
+#include "main/import_result.h"
+#include "main/master_text.h"
+
+namespace quantora {
+
+// The formulas after the first line holding "[19c]", up to the next line that begins with "[":
+// three digits of the source unit, three of the destination unit, "=", two filler characters and
+// the chain formula.
+ImportResult<TemperatureRecord> ImportTemperatures(const MasterText& master);
+
+}  // namespace quantora
