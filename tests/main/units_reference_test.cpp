@@ -3,10 +3,12 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <optional>
 #include <set>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -15,6 +17,7 @@
 #include "app/settings.h"
 #include "calc/formula_parser.h"
 #include "catalogue/catalogue.h"
+#include "convert/evaluate_chain.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 
@@ -1398,6 +1401,110 @@ TEST_F(ShippedUnits, ExpressionUnitsInvertTheirBaseFormula) {
                 ASSERT_EQ(error, "") << "base formula at " << value;
                 EXPECT_NEAR(shown, value, kTolerance * std::fabs(value)) << "at " << base;
                 EXPECT_NEAR(back, base, kTolerance * std::fabs(base)) << "at " << base;
+            }
+        }
+    }
+}
+
+// GNU units' form of a temperature scale: a value of it, and the value of a temperature in it
+// ("%" stands for the number or the temperature). GNU units does not know Delisle, Newton or Rømer.
+struct TemperatureReference {
+    std::int32_t unitId;
+    std::string_view of;
+    std::string_view into;
+};
+
+constexpr TemperatureReference kTemperatures[] = {
+    {101, "(% K)", "(%)/(K)"},
+    {102, "tempC(%)", "~tempC(%)"},
+    {103, "tempF(%)", "~tempF(%)"},
+    {104, "(% degR)", "(%)/(degR)"},
+    {105, "tempreaumur(%)", "~tempreaumur(%)"},
+};
+
+std::string Substitute(std::string_view form, std::string_view value) {
+    std::string text(form);
+    return text.replace(text.find('%'), 1, value);
+}
+
+// Every stored formula between two scales GNU units knows, worked as the conversion works it:
+// strictly left to right with the typed value in front.
+TEST_F(ShippedUnits, TemperatureFormulasAgreeWithGnuUnits) {
+    constexpr std::string_view kTyped[] = {"0.5", "36.6", "100", "1234.5"};
+    std::vector<std::string> queries;
+    std::vector<std::pair<std::string, double>> expected;
+    for (const TemperatureReference& from : kTemperatures) {
+        for (const TemperatureReference& to : kTemperatures) {
+            const auto temperatures = catalogue_.Temperatures();
+            const auto record = std::ranges::find_if(temperatures, [&](const TemperatureRecord& formula) {
+                return formula.fromUnitId == from.unitId && formula.toUnitId == to.unitId;
+            });
+            ASSERT_NE(record, temperatures.end()) << from.unitId << " to " << to.unitId;
+            for (const std::string_view typed : kTyped) {
+                const std::string chain = std::string(typed) + record->formula.Text();
+                queries.push_back(Substitute(to.into, Substitute(from.of, typed)));
+                expected.emplace_back(chain, EvaluateChain(chain));
+            }
+        }
+    }
+    const std::vector<std::string> answers = AskGnuUnits(queries);
+    ASSERT_EQ(answers.size(), queries.size()) << "GNU units did not answer every query";
+    for (std::size_t i = 0; i < queries.size(); ++i) {
+        const auto& [chain, ours] = expected[i];
+        SCOPED_TRACE(chain + ", GNU units: " + queries[i]);
+        const std::optional<double> theirs = ParseAnswer(answers[i]);
+        ASSERT_TRUE(theirs.has_value()) << "answer: " << answers[i];
+        EXPECT_NEAR(ours, *theirs, kTolerance * std::max(1.0, std::fabs(*theirs)));
+    }
+}
+
+const TemperatureRecord* FindFormula(std::span<const TemperatureRecord> formulas, std::int32_t from, std::int32_t to) {
+    const auto found = std::ranges::find_if(formulas, [&](const TemperatureRecord& formula) {
+        return formula.fromUnitId == from && formula.toUnitId == to;
+    });
+    return found == formulas.end() ? nullptr : &*found;
+}
+
+double Apply(const TemperatureRecord& formula, double value) {
+    char typed[32];
+    std::snprintf(typed, sizeof typed, "%.17g", value);
+    return EvaluateChain(typed + formula.formula.Text());
+}
+
+// The scales GNU units lacks are held to their defining fixed points, and every pair of scales must
+// give what going through kelvin gives, so no single stored formula can stray from the others.
+TEST_F(ShippedUnits, TemperatureFormulasMeetFixedPointsAndKelvin) {
+    struct FixedPoint {
+        std::int32_t unitId;
+        double celsius;
+        double value;
+    };
+    const FixedPoint fixedPoints[] = {
+        {106, 100.0, 0.0}, {106, 0.0, 150.0},   // Delisle: boiling point 0, freezing point 150
+        {107, 0.0, 0.0},   {107, 100.0, 33.0},  // Newton: freezing point 0, boiling point 33
+        {108, 0.0, 7.5},   {108, 100.0, 60.0},  // Rømer: freezing point 7.5, boiling point 60
+    };
+    const auto formulas = catalogue_.Temperatures();
+    for (const FixedPoint& point : fixedPoints) {
+        const TemperatureRecord* formula = FindFormula(formulas, 102, point.unitId);
+        ASSERT_NE(formula, nullptr) << point.unitId;
+        EXPECT_NEAR(Apply(*formula, point.celsius), point.value, kTolerance) << point.unitId << " at " << point.celsius;
+    }
+
+    const auto units = catalogue_.Units(19);
+    ASSERT_GE(units.size(), 8u);
+    for (const UnitRecord& from : units) {
+        const TemperatureRecord* toKelvin = FindFormula(formulas, from.unitId, kBaseUnitId);
+        ASSERT_NE(toKelvin, nullptr) << from.unitId;
+        for (const UnitRecord& to : units) {
+            const TemperatureRecord* direct = FindFormula(formulas, from.unitId, to.unitId);
+            const TemperatureRecord* fromKelvin = FindFormula(formulas, kBaseUnitId, to.unitId);
+            ASSERT_NE(direct, nullptr) << from.unitId << " to " << to.unitId;
+            ASSERT_NE(fromKelvin, nullptr) << to.unitId;
+            for (const double value : {-20.0, 0.0, 37.5, 500.0}) {
+                const double viaKelvin = Apply(*fromKelvin, Apply(*toKelvin, value));
+                EXPECT_NEAR(Apply(*direct, value), viaKelvin, kTolerance * std::max(1.0, std::fabs(viaKelvin)))
+                    << from.name.Text() << " to " << to.name.Text() << " at " << value;
             }
         }
     }
