@@ -18,6 +18,9 @@
 #include "calc/formula_parser.h"
 #include "catalogue/catalogue.h"
 #include "convert/evaluate_chain.h"
+#include "convert/format_settings.h"
+#include "convert/number_locale.h"
+#include "convert/unit_conversion.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 
@@ -1506,6 +1509,83 @@ TEST_F(ShippedUnits, TemperatureFormulasMeetFixedPointsAndKelvin) {
                 EXPECT_NEAR(Apply(*direct, value), viaKelvin, kTolerance * std::max(1.0, std::fabs(viaKelvin)))
                     << from.name.Text() << " to " << to.name.Text() << " at " << value;
             }
+        }
+    }
+}
+
+// The reciprocal-pair method is bound to the base units the data chose (litres per 100 km, and km per
+// litre with factor 1), so the fuel category is run through the conversion itself and every row is
+// compared with GNU units. A reciprocal quantity is written as 1/(...) for GNU units.
+TEST_F(ShippedUnits, FuelConsumptionConvertsAsGnuUnits) {
+    constexpr std::int32_t kFuel = 23;
+    const FormatSettings wide{
+        .min = 0.0, .max = 1e300, .decimals = 15, .expMin = 0.0, .expMax = 1e300, .grouping = false};
+    const auto units = catalogue_.Units(kFuel);
+    const auto expression = [](const UnitRecord& unit) -> std::string {
+        if (unit.unitId == kBaseUnitId) return std::string(FindBase(kFuel)->base);
+        const auto found = std::ranges::find_if(kUnits, [&](const UnitReference& entry) {
+            return entry.categoryId == kFuel && entry.unitId == unit.unitId;
+        });
+        return found == std::end(kUnits) ? std::string() : std::string(found->expression);
+    };
+    const std::pair<std::int32_t, std::string_view> sources[] = {
+        {101, "7.84"}, {105, "0.2"}, {106, "12.5"}, {107, "30"}};
+
+    std::vector<std::string> queries;
+    std::vector<std::pair<std::string, std::optional<std::string>>> rows;
+    for (const auto& [sourceId, typed] : sources) {
+        const auto sourceRow = catalogue_.FindUnitRow(kFuel, sourceId);
+        ASSERT_TRUE(sourceRow.has_value()) << sourceId;
+        const UnitRecord& source = units[*sourceRow];
+        ConversionInput input;
+        input.typed = typed;
+        input.categoryId = kFuel;
+        input.units = units;
+        input.sourceRow = sourceRow;
+        const ConversionResult result = ConvertUnits(input, wide, NumberLocale{}, parser_);
+        ASSERT_EQ(result.rows.size(), units.size());
+        const std::string quantity = "(" + std::string(typed) + " " + expression(source) + ")";
+        for (std::size_t row = 0; row < units.size(); ++row) {
+            if (row == *sourceRow) continue;
+            const UnitRecord& target = units[row];
+            ASSERT_FALSE(expression(target).empty()) << target.name.Text() << " has no GNU units expression";
+            const std::string have = source.IsReciprocal() == target.IsReciprocal() ? quantity : "1/" + quantity;
+            queries.push_back("(" + have + ")/(" + expression(target) + ")");
+            rows.emplace_back(std::string(typed) + " " + source.name.Text() + " in " + target.name.Text(),
+                              result.rows[row]);
+        }
+    }
+    const std::vector<std::string> answers = AskGnuUnits(queries);
+    ASSERT_EQ(answers.size(), queries.size()) << "GNU units did not answer every query";
+    for (std::size_t i = 0; i < queries.size(); ++i) {
+        const auto& [what, text] = rows[i];
+        SCOPED_TRACE(what + ", GNU units: " + queries[i]);
+        ASSERT_TRUE(text.has_value());
+        const std::optional<double> ours = ParseAnswer(*text);
+        const std::optional<double> theirs = ParseAnswer(answers[i]);
+        ASSERT_TRUE(ours.has_value()) << "row: " << *text;
+        ASSERT_TRUE(theirs.has_value()) << "answer: " << answers[i];
+        EXPECT_NEAR(*ours, *theirs, kTolerance * std::fabs(*theirs));
+    }
+}
+
+// A currency's conversion text is its rate again, for the reference chain of a user-defined currency
+// that names it; it must stay equal to the rate in the rate file, which the conversion reads first.
+TEST_F(ShippedUnits, CurrencyUnitsRepeatTheirRate) {
+    constexpr std::int32_t kCurrency = 28;
+    const auto rates = catalogue_.Currencies();
+    ASSERT_GE(catalogue_.UnitCount(kCurrency), 40u);
+    for (const UnitRecord& unit : catalogue_.Units(kCurrency)) {
+        SCOPED_TRACE(unit.name.Text());
+        const auto rate = std::ranges::find_if(
+            rates, [&](const CurrencyRecord& record) { return record.name.Text() == unit.name.Text(); });
+        ASSERT_NE(rate, rates.end());
+        std::string fault;
+        const std::optional<double> factor = Factor(unit, fault);
+        ASSERT_TRUE(factor.has_value()) << fault;
+        EXPECT_NEAR(*factor, rate->rate, kTolerance * rate->rate);
+        if (unit.unitId == kBaseUnitId) {
+            EXPECT_EQ(rate->rate, 1.0) << "the base currency";
         }
     }
 }
