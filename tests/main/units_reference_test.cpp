@@ -1590,5 +1590,19 @@ TEST_F(ShippedUnits, CurrencyUnitsRepeatTheirRate) {
     }
 }
 
+// With only the common units shown, the window still preselects each category's default units, so
+// they must be common units.
+TEST_F(ShippedUnits, DefaultUnitsAreCommonUnits) {
+    WriteSetting(profile_.Store(), "Common Units", "1");
+    const LoadReport report = catalogue_.Load(profile_.Store(), kDataFolder);
+    ASSERT_TRUE(report.complete) << report.error;
+    ASSERT_TRUE(catalogue_.CommonUnitsMode());
+    for (const CategoryRecord& category : catalogue_.Categories()) {
+        const std::int32_t id = category.categoryId;
+        EXPECT_NE(catalogue_.FindUnit(id, category.defaultSourceUnitId), nullptr) << category.name.Text();
+        EXPECT_NE(catalogue_.FindUnit(id, category.defaultTargetUnitId), nullptr) << category.name.Text();
+    }
+}
+
 }  // namespace
 }  // namespace quantora
