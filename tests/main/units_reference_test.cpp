@@ -1409,6 +1409,13 @@ TEST_F(ShippedUnits, ExpressionUnitsInvertTheirBaseFormula) {
     }
 }
 
+const TemperatureRecord* FindFormula(std::span<const TemperatureRecord> formulas, std::int32_t from, std::int32_t to) {
+    const auto found = std::ranges::find_if(formulas, [&](const TemperatureRecord& formula) {
+        return formula.fromUnitId == from && formula.toUnitId == to;
+    });
+    return found == formulas.end() ? nullptr : &*found;
+}
+
 // GNU units' form of a temperature scale: a value of it, and the value of a temperature in it
 // ("%" stands for the number or the temperature). GNU units does not know Delisle, Newton or Rømer.
 struct TemperatureReference {
@@ -1438,11 +1445,8 @@ TEST_F(ShippedUnits, TemperatureFormulasAgreeWithGnuUnits) {
     std::vector<std::pair<std::string, double>> expected;
     for (const TemperatureReference& from : kTemperatures) {
         for (const TemperatureReference& to : kTemperatures) {
-            const auto temperatures = catalogue_.Temperatures();
-            const auto record = std::ranges::find_if(temperatures, [&](const TemperatureRecord& formula) {
-                return formula.fromUnitId == from.unitId && formula.toUnitId == to.unitId;
-            });
-            ASSERT_NE(record, temperatures.end()) << from.unitId << " to " << to.unitId;
+            const TemperatureRecord* record = FindFormula(catalogue_.Temperatures(), from.unitId, to.unitId);
+            ASSERT_NE(record, nullptr) << from.unitId << " to " << to.unitId;
             for (const std::string_view typed : kTyped) {
                 const std::string chain = std::string(typed) + record->formula.Text();
                 queries.push_back(Substitute(to.into, Substitute(from.of, typed)));
@@ -1459,13 +1463,6 @@ TEST_F(ShippedUnits, TemperatureFormulasAgreeWithGnuUnits) {
         ASSERT_TRUE(theirs.has_value()) << "answer: " << answers[i];
         EXPECT_NEAR(ours, *theirs, kTolerance * std::max(1.0, std::fabs(*theirs)));
     }
-}
-
-const TemperatureRecord* FindFormula(std::span<const TemperatureRecord> formulas, std::int32_t from, std::int32_t to) {
-    const auto found = std::ranges::find_if(formulas, [&](const TemperatureRecord& formula) {
-        return formula.fromUnitId == from && formula.toUnitId == to;
-    });
-    return found == formulas.end() ? nullptr : &*found;
 }
 
 double Apply(const TemperatureRecord& formula, double value) {
