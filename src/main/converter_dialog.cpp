@@ -26,6 +26,7 @@
 #include "app/widget_placement.h"
 #include "catalogue/cp1252.h"
 #include "convert/qt_number_locale.h"
+#include "main/column_widths.h"
 #include "main/elided_tip_delegate.h"
 #include "ui/fx_button.h"
 
@@ -198,6 +199,7 @@ void CConverterDlg::CreateLists() {
     categories_->setObjectName(QString::number(id::kCategories));
     categories_->setGeometry(units_.Map(2, 17, 105, 316));
     KeepSelectionVisible(*categories_);
+    categories_->setItemDelegate(new ElidedTipDelegate(categories_));
     connect(categories_, &QListWidget::currentRowChanged, this, &CConverterDlg::OnCategoryChanged);
 
     sourceList_ = CreateUnitList(id::kSourceList, units_.Map(110, 17, 259, 147));
@@ -206,6 +208,7 @@ void CConverterDlg::CreateLists() {
     connect(sourceList_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { OnSourceActivated(sourceList_->indexOfTopLevelItem(item)); });
     connect(destinationList_, &QTreeWidget::itemSelectionChanged, this, &CConverterDlg::OnDestinationSelectionChanged);
+    sourceList_->viewport()->installEventFilter(this);
     destinationList_->viewport()->installEventFilter(this);
 }
 
@@ -219,7 +222,7 @@ QTreeWidget* CConverterDlg::CreateUnitList(int controlId, const QRect& place) {
     list->setColumnWidth(kUnitColumn, 120);
     list->setColumnWidth(kAbbreviationColumn, 80);
     list->setColumnWidth(kValueColumn, 160);
-    list->header()->setStretchLastSection(true);
+    list->header()->setStretchLastSection(false);
     list->header()->setSectionsMovable(false);
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
@@ -494,7 +497,11 @@ void CConverterDlg::OpenFindWindow() {}
 void CConverterDlg::OpenCustomUnits() {}
 
 void CConverterDlg::ConvertFrom(std::optional<std::size_t> row) {
-    if (model_.Convert(value_->text().toStdString(), row, UserNumberLocale())) ShowValues();
+    if (model_.Convert(value_->text().toStdString(), row, UserNumberLocale())) {
+        ShowValues();
+        // A longer value must not end up cut off behind the list's edge.
+        SizeColumns();
+    }
     ShowResultLine();
 }
 
@@ -518,11 +525,17 @@ void CConverterDlg::ShowResultLine() {
     destinationUnit_->setText(QString::fromStdString(line.destinationUnit));
 }
 
-// "Unit" and "Abbr." fit the wider of header and contents; "Value" stretches over the rest.
 void CConverterDlg::SizeColumns() {
     for (QTreeWidget* list : {sourceList_, destinationList_}) {
-        list->resizeColumnToContents(kUnitColumn);
-        list->resizeColumnToContents(kAbbreviationColumn);
+        const QAbstractItemView& view = *list;  // where the contents' width is public
+        const auto need = [list, &view](int column) {
+            return std::max(view.sizeHintForColumn(column), list->header()->sectionSizeHint(column));
+        };
+        const ColumnWidths widths =
+            FitColumns(need(kUnitColumn), need(kAbbreviationColumn), need(kValueColumn), list->viewport()->width());
+        list->setColumnWidth(kUnitColumn, widths.unit);
+        list->setColumnWidth(kAbbreviationColumn, widths.abbreviation);
+        list->setColumnWidth(kValueColumn, widths.value);
     }
 }
 
@@ -565,6 +578,8 @@ bool CConverterDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == destinationList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         OnDestinationDoubleClicked();
     }
+    // A scroll bar coming or going changes the room for the columns without resizing the window.
+    if (event->type() == QEvent::Resize) SizeColumns();
     return QDialog::eventFilter(watched, event);
 }
 

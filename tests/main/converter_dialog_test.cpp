@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -70,6 +71,8 @@ protected:
         const auto items = list.selectedItems();
         return items.isEmpty() ? -1 : list.indexOfTopLevelItem(items.first());
     }
+
+    static int ContentWidth(const QAbstractItemView& list, int column) { return list.sizeHintForColumn(column); }
 
     static void Pick(QTreeWidget& list, std::size_t row) {
         list.setCurrentItem(list.topLevelItem(static_cast<int>(row)));
@@ -276,6 +279,22 @@ TEST_F(ConverterWindowTest, WideningTheWindowMovesTheRightHandColumnAndWidensThe
     EXPECT_EQ(Get<QWidget>(id::kCategories).geometry(), categories);
     EXPECT_EQ(Source().geometry(), source.adjusted(0, 0, 100, 0));
     EXPECT_EQ(Destination().geometry(), destination.adjusted(0, 0, 100, 0));
+}
+
+TEST_F(ConverterWindowTest, LongNamesLeaveTheValuesWhole) {
+    Open();
+    ChooseCategory(line::kLength);
+    Type("5");
+    EXPECT_EQ(Source().columnWidth(0), ContentWidth(Source(), 0));  // short names: fitted
+    ChooseCategory(line::kEnergy);
+    Type("123456789");
+    for (QTreeWidget* list : {&Source(), &Destination()}) {
+        EXPECT_GE(list->header()->sectionSize(2), ContentWidth(*list, 2));
+        EXPECT_LT(list->columnWidth(0), ContentWidth(*list, 0));
+        EXPECT_LE(list->header()->length(), list->viewport()->width())
+            << list->columnWidth(0) << " " << list->columnWidth(1) << " " << list->columnWidth(2) << " need "
+            << ContentWidth(*list, 0) << " " << ContentWidth(*list, 1) << " " << ContentWidth(*list, 2);
+    }
 }
 
 TEST_F(ConverterWindowTest, ACutOffTextShowsWholeAsATip) {

@@ -55,6 +55,8 @@ void WriteSampleUnits(const std::filesystem::path& executableFolder) {
         Unit(26, 102, "Sine", "sin(x)", "*sin(x)", 1, "asin(x)"),
         Unit(26, 103, "Exponential", "exp(x)", "*exp(x)", 1, "ln(x)"),
         Unit(3, 101, "Joule", "J", "*1"),
+        Unit(3, 102, "Kilowatt hour as counted by the meter of every household in the land", "kWh (household)",
+             "*3600000"),
     };
     ASSERT_FALSE(WriteRecordFile(data / data_file::kCategories, categories).has_value());
     ASSERT_FALSE(WriteRecordFile(data / data_file::kUnits, units).has_value());
