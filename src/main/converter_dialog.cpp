@@ -366,6 +366,7 @@ void CConverterDlg::RunCategorySelection() {
     }
     ShowAngleChoices(selection);
     FillUnitLists();
+    MeasureNameColumns();
     SelectRow(*sourceList_, selection.sourceRow);
     SelectRow(*destinationList_, selection.destinationRow);
     ConvertFrom(model_.SourceRow());
@@ -525,14 +526,22 @@ void CConverterDlg::ShowResultLine() {
     destinationUnit_->setText(QString::fromStdString(line.destinationUnit));
 }
 
+// Both lists show the same texts in the same font, so one of them is measured for both.
+int CConverterDlg::ColumnNeed(int column) const {
+    const QAbstractItemView& view = *sourceList_;  // where the contents' width is public
+    return std::max(view.sizeHintForColumn(column), sourceList_->header()->sectionSizeHint(column));
+}
+
+// The names change only with the rows, the values with every conversion.
+void CConverterDlg::MeasureNameColumns() {
+    unitNeed_ = ColumnNeed(kUnitColumn);
+    abbreviationNeed_ = ColumnNeed(kAbbreviationColumn);
+}
+
 void CConverterDlg::SizeColumns() {
+    const int valueNeed = ColumnNeed(kValueColumn);
     for (QTreeWidget* list : {sourceList_, destinationList_}) {
-        const QAbstractItemView& view = *list;  // where the contents' width is public
-        const auto need = [list, &view](int column) {
-            return std::max(view.sizeHintForColumn(column), list->header()->sectionSizeHint(column));
-        };
-        const ColumnWidths widths =
-            FitColumns(need(kUnitColumn), need(kAbbreviationColumn), need(kValueColumn), list->viewport()->width());
+        const ColumnWidths widths = FitColumns(unitNeed_, abbreviationNeed_, valueNeed, list->viewport()->width());
         list->setColumnWidth(kUnitColumn, widths.unit);
         list->setColumnWidth(kAbbreviationColumn, widths.abbreviation);
         list->setColumnWidth(kValueColumn, widths.value);

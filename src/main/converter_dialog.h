@@ -133,6 +133,8 @@ private:
     void ConvertFrom(std::optional<std::size_t> row);
     void ShowValues();
     void ShowResultLine();
+    int ColumnNeed(int column) const;
+    void MeasureNameColumns();
     void SizeColumns();
     std::optional<std::size_t> SelectedCategoryLine() const;
 
@@ -155,6 +157,8 @@ private:
     QGroupBox* angleGroup_ = nullptr;
     HelpWindow* helpWindow_ = nullptr;
     WidgetAnchors anchors_;
+    int unitNeed_ = 0;
+    int abbreviationNeed_ = 0;
 };
 
 }  // namespace quantora
