@@ -166,6 +166,19 @@ TEST_F(ConverterWindowTest, UnitsChoiceReloadsAndKeepsTheCategory) {
     EXPECT_EQ(Source().topLevelItemCount(), 5);
 }
 
+TEST_F(ConverterWindowTest, FindSwitchesToAllUnitsFirst) {
+    WriteSetting(profile_.Store(), "Common Units", "1");
+    Open();
+    QApplication::setActiveWindow(window_.get());
+    ASSERT_EQ(Source().topLevelItemCount(), 3);
+    QTest::keyClick(window_.get(), Qt::Key_F, Qt::ControlModifier);
+    EXPECT_TRUE(Get<QRadioButton>(id::kAllUnits).isChecked());
+    EXPECT_FALSE(Get<QRadioButton>(id::kCommonUnits).isChecked());
+    EXPECT_EQ(ReadSetting(profile_.Store(), "Common Units"), "0");
+    EXPECT_EQ(Source().topLevelItemCount(), 5);
+    EXPECT_EQ(Get<QListWidget>(id::kCategories).currentRow(), static_cast<int>(line::kLength));
+}
+
 TEST_F(ConverterWindowTest, TheStoredUnitsChoiceIsCheckedAtStart) {
     WriteSetting(profile_.Store(), "Common Units", "1");
     Open();
