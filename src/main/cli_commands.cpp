@@ -11,6 +11,7 @@
 #include "convert/leading_number.h"
 #include "convert/unit_conversion.h"
 #include "main/cli_arguments.h"
+#include "main/result_line.h"
 #include "main/unit_lookup.h"
 
 namespace quantora {
@@ -18,6 +19,19 @@ namespace quantora {
 namespace {
 
 constexpr int kDegrees = 1;
+
+// The four labels of the result line as one line of text, blank-separated like the window's labels.
+std::string JoinResultLine(const ResultLine& line) {
+    std::string text;
+    for (std::string_view part : {line.sourceValue, line.sourceUnit, line.destinationValue, line.destinationUnit}) {
+        while (!part.empty() && part.back() == ' ') part.remove_suffix(1);
+        if (part.empty()) continue;
+        if (!text.empty()) text += ' ';
+        text += part;
+    }
+    return text;
+}
+
 // The formula window prints its result with "%f".
 constexpr int kFormulaDecimals = 6;
 
@@ -130,10 +144,14 @@ private:
         const std::size_t destination = *choice.destinationRow;
         if (result.rows[destination] == "Error") return Failure(cli_exit::kCalculationError, "Error");
         if (arguments_.valueOnly) return {cli_exit::kSuccess, valueText(destination) + "\n", ""};
-        std::string line = valueText(choice.sourceRow);
-        line.append(" ").append(Cp1252ToUtf8(units[choice.sourceRow].name.Text())).append(" = ");
-        line.append(valueText(destination)).append(" ").append(Cp1252ToUtf8(units[destination].name.Text()));
-        return {cli_exit::kSuccess, line + "\n", ""};
+        std::vector<UnitRowTexts> rows;
+        rows.reserve(units.size());
+        for (std::size_t row = 0; row < units.size(); ++row) {
+            rows.push_back({Cp1252ToUtf8(units[row].name.Text()), Cp1252ToUtf8(units[row].abbreviation.Text()),
+                            valueText(row)});
+        }
+        const ResultLine line = BuildResultLine(categoryId, rows, choice.sourceRow, destination);
+        return {cli_exit::kSuccess, JoinResultLine(line) + "\n", ""};
     }
 
     std::span<const UnitRecord> UnitsOf(std::size_t line) const {

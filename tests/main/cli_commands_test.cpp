@@ -126,6 +126,8 @@ TEST_F(CliCommandsTest, ConvertsAsTheWindowShowsIt) {
         {{"convert", "90", "angle", "sine", "--value-only"}, 0, "0.893997\n", {}, {{"Degree", "2"}}},
         {{"convert", "90", "angle", "sine", "--value-only"}, 0, "1.000000\n", {}, {{"Deg", "2"}}},
         {{"convert", "1", "Fahrenheit"}, 0, "Celsius\t<<\nFahrenheit\t1\n"},
+        // A function category reads as the destination's expression at the argument's value.
+        {{"convert", "90", "angle", "sine"}, 0, "sin(90) = 1.000000\n"},
     });
 }
 
