@@ -38,7 +38,8 @@ CFxButton::~CFxButton() = default;
 void CFxButton::SetLookPicture(ButtonLook look, const QString& resourcePath) {
     Look& target = LookOf(look);
     target.picturePath = resourcePath;
-    target.picture = resourcePath.isEmpty() ? nullptr : std::make_unique<QSvgRenderer>(resourcePath);
+    target.picture = nullptr;
+    if (!resourcePath.isEmpty()) target.picture = SharedPicture(resourcePath);
     update();
 }
 
@@ -54,6 +55,13 @@ void CFxButton::SetLookCaptionColour(ButtonLook look, const QColor& colour) {
 }
 
 void CFxButton::SetHoverTip(const QString& tip) { setToolTip(tip); }
+
+std::shared_ptr<QSvgRenderer> CFxButton::SharedPicture(const QString& resourcePath) const {
+    for (const Look& look : looks_) {
+        if (look.picture && look.picturePath == resourcePath) return look.picture;
+    }
+    return std::make_shared<QSvgRenderer>(resourcePath);
+}
 
 QString CFxButton::LookPicture(ButtonLook look) const { return LookOf(look).picturePath; }
 QString CFxButton::LookCaption(ButtonLook look) const { return LookOf(look).caption; }

@@ -43,11 +43,13 @@ protected:
 private:
     struct Look {
         QString picturePath;
-        std::unique_ptr<QSvgRenderer> picture;
+        // Looks that show the same picture share one parsed copy of it.
+        std::shared_ptr<QSvgRenderer> picture;
         QString caption;
         QColor captionColour;
     };
 
+    std::shared_ptr<QSvgRenderer> SharedPicture(const QString& resourcePath) const;
     Look& LookOf(ButtonLook look) { return looks_[static_cast<std::size_t>(look)]; }
     const Look& LookOf(ButtonLook look) const { return looks_[static_cast<std::size_t>(look)]; }
     void PaintCaption(QPainter& painter, ButtonLook current, bool besidePictogram) const;
