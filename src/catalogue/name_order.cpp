@@ -8,17 +8,20 @@ namespace {
 
 // Primary sort letter of each byte from 0xC0 to 0xFF (lower case), or "." to keep the byte itself.
 constexpr std::string_view kLatin1Base =
-    "aaaaaaaceeeeiiii"    // C0-CF
-    "dnooooo.ouuuuyts"    // D0-DF (D7 multiplication sign kept)
-    "aaaaaaaceeeeiiii"    // E0-EF
-    "dnooooo.ouuuuyty";   // F0-FF (F7 division sign kept)
+    "aaaaaaaceeeeiiii"   // C0-CF
+    "dnooooo.ouuuuyts"   // D0-DF (D7 multiplication sign kept)
+    "aaaaaaaceeeeiiii"   // E0-EF
+    "dnooooo.ouuuuyty";  // F0-FF (F7 division sign kept)
 
 unsigned char PrimaryKey(unsigned char byte) {
     if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned char>(byte - 'A' + 'a');
     switch (byte) {
-        case 0x8A: case 0x9A: return 's';
-        case 0x8E: case 0x9E: return 'z';
-        case 0x8C: case 0x9C: return 'o';
+        case 0x8A:
+        case 0x9A: return 's';
+        case 0x8E:
+        case 0x9E: return 'z';
+        case 0x8C:
+        case 0x9C: return 'o';
         case 0x9F: return 'y';
         default: break;
     }
@@ -27,18 +30,6 @@ unsigned char PrimaryKey(unsigned char byte) {
         if (base != '.') return static_cast<unsigned char>(base);
     }
     return byte;
-}
-
-unsigned char CaseFold(unsigned char byte) {
-    if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned char>(byte + 32);
-    if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return static_cast<unsigned char>(byte + 32);
-    switch (byte) {
-        case 0x8A: return 0x9A;
-        case 0x8C: return 0x9C;
-        case 0x8E: return 0x9E;
-        case 0x9F: return 0xFF;
-        default: return byte;
-    }
 }
 
 template <typename Key>
@@ -53,6 +44,18 @@ int CompareBy(std::string_view a, std::string_view b, Key key) {
 }
 
 }  // namespace
+
+unsigned char CaseFold(unsigned char byte) {
+    if (byte >= 'A' && byte <= 'Z') return static_cast<unsigned char>(byte + 32);
+    if (byte >= 0xC0 && byte <= 0xDE && byte != 0xD7) return static_cast<unsigned char>(byte + 32);
+    switch (byte) {
+        case 0x8A: return 0x9A;
+        case 0x8C: return 0x9C;
+        case 0x8E: return 0x9E;
+        case 0x9F: return 0xFF;
+        default: return byte;
+    }
+}
 
 int CompareNames(std::string_view a, std::string_view b) {
     if (const int primary = CompareBy(a, b, PrimaryKey); primary != 0) return primary;

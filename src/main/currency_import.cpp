@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "convert/leading_number.h"
+#include "convert/trim_blanks.h"
 
 namespace quantora {
 
@@ -34,7 +35,7 @@ ImportResult<CurrencyRecord> ImportCurrencies(const MasterText& rates) {
         const std::size_t first = line.find(';');
         const std::string_view rest = first == std::string_view::npos ? std::string_view() : line.substr(first + 1);
         CurrencyRecord record;
-        AssignField(record.name, UnitName(TrimMasterBlanks(line.substr(0, first))), "currency name", rates, i,
+        AssignField(record.name, UnitName(std::string(TrimBlanks(line.substr(0, first)))), "currency name", rates, i,
                     result.errors);
         record.rate = LeadingDecimal(rest.substr(0, rest.find(';')));
         record.visible = 1;

@@ -8,6 +8,7 @@
 
 #include "calc/formula_parser.h"
 #include "catalogue/cp1252.h"
+#include "convert/trim_blanks.h"
 #include "main/category_import.h"
 #include "main/temperature_import.h"
 
@@ -205,12 +206,12 @@ std::vector<std::string> CheckUnitData(const MasterText& master, const UnitDataI
 std::vector<std::string> CheckCurrencyRates(const MasterText& master, const UnitImport& units,
                                             const ImportResult<CurrencyRecord>& rates) {
     std::set<std::string> names;
-    for (const CurrencyRecord& rate : rates.records) names.insert(TrimMasterBlanks(rate.name.Text()));
+    for (const CurrencyRecord& rate : rates.records) names.insert(std::string(TrimBlanks(rate.name.Text())));
     std::vector<std::string> errors;
     for (std::size_t i = 0; i < units.records.size(); ++i) {
         const UnitRecord& unit = units.records[i];
         if (unit.categoryId != category_id::kCurrency) continue;
-        const std::string name = TrimMasterBlanks(unit.name.Text());
+        const std::string name = std::string(TrimBlanks(unit.name.Text()));
         if (names.contains(name)) continue;
         errors.push_back(master.Fault(units.lines[i], "currency \"" + Cp1252ToUtf8(name) + "\" has no exchange rate"));
     }

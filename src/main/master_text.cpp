@@ -10,8 +10,6 @@ namespace quantora {
 
 namespace {
 
-bool IsBlank(char c) { return c == ' ' || static_cast<unsigned char>(c) == 0xA0; }
-
 // Length of the UTF-8 sequence a lead byte starts; 0 for a byte that cannot lead one.
 std::size_t SequenceLength(unsigned char lead) {
     if (lead < 0x80) return 1;
@@ -76,12 +74,6 @@ MasterTextRead ReadMasterText(const std::filesystem::path& path) {
         return result;
     }
     return ReadMasterText(in, path.string());
-}
-
-std::string TrimMasterBlanks(std::string_view text) {
-    while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-    return std::string(text);
 }
 
 }  // namespace quantora

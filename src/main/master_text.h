@@ -32,7 +32,4 @@ MasterTextRead SplitMasterText(std::string_view text, std::string name);
 MasterTextRead ReadMasterText(std::istream& in, std::string name);
 MasterTextRead ReadMasterText(const std::filesystem::path& path);
 
-// Removes leading and trailing blanks and non-breaking spaces (byte 0xA0).
-std::string TrimMasterBlanks(std::string_view text);
-
 }  // namespace quantora

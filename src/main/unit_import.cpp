@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "app/settings.h"
+#include "convert/trim_blanks.h"
 
 namespace quantora {
 
@@ -26,14 +27,14 @@ struct NameAndAbbreviation {
 // abbreviation. A brace left open runs to the end of the text.
 NameAndAbbreviation SplitName(std::string_view text) {
     const std::size_t open = text.find('{');
-    if (open == npos || open < 1) return {TrimMasterBlanks(text), {}};
+    if (open == npos || open < 1) return {std::string(TrimBlanks(text)), {}};
     const std::size_t first = text.find('}');
     const std::size_t second = first == npos ? npos : text.find('}', first + 1);
     std::size_t close = second != npos ? second : first;
     if (close == npos || close < open) close = text.size();
     std::string rest(text.substr(0, open));
     if (close < text.size()) rest.append(text.substr(close + 1));
-    return {TrimMasterBlanks(rest), std::string(text.substr(open + 1, close - open - 1))};
+    return {std::string(TrimBlanks(rest)), std::string(text.substr(open + 1, close - open - 1))};
 }
 
 // Finds each unit's conversion line: after the first line that begins with "[<id>c]", the first
@@ -99,8 +100,9 @@ void AddUnit(const MasterText& master, std::size_t line, std::int32_t categoryId
     record.common = Contains(commonLine, idText) ? 1 : 0;
     const std::size_t equals = text.find('=');
     const std::string_view definition = equals == npos ? std::string_view() : text.substr(equals + 1);
-    const NameAndAbbreviation names =
-        TakesNameWhole(categoryId) ? NameAndAbbreviation{TrimMasterBlanks(definition), {}} : SplitName(definition);
+    const NameAndAbbreviation names = TakesNameWhole(categoryId)
+                                          ? NameAndAbbreviation{std::string(TrimBlanks(definition)), {}}
+                                          : SplitName(definition);
     AssignField(record.name, names.name, "unit name", master, line, result.errors);
     AssignField(record.abbreviation, names.abbreviation, "abbreviation", master, line, result.errors);
     const std::optional<std::size_t> conversionLine = conversions.Find(categoryId, record.unitId);

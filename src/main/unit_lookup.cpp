@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "catalogue/name_order.h"
+
 namespace quantora {
 
 namespace {
@@ -9,23 +11,9 @@ namespace {
 // Most candidates an error lists; more would bury the message.
 constexpr std::size_t kMaxCandidates = 20;
 
-// Windows-1252 lower case: ASCII, the accented letters 0xC0-0xDE (but the multiplication sign),
-// and the pairs S/Z with caron, OE and Y with diaeresis.
-unsigned char FoldCase(unsigned char c) {
-    if (c >= 'A' && c <= 'Z') return static_cast<unsigned char>(c + 0x20);
-    if (c >= 0xC0 && c <= 0xDE && c != 0xD7) return static_cast<unsigned char>(c + 0x20);
-    switch (c) {
-        case 0x8A: return 0x9A;
-        case 0x8C: return 0x9C;
-        case 0x8E: return 0x9E;
-        case 0x9F: return 0xFF;
-        default: return c;
-    }
-}
-
 std::string Folded(std::string_view text) {
     std::string folded;
-    for (char c : text) folded += static_cast<char>(FoldCase(static_cast<unsigned char>(c)));
+    for (char c : text) folded += static_cast<char>(CaseFold(static_cast<unsigned char>(c)));
     return folded;
 }
 

@@ -8,6 +8,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/record_file.h"
+#include "convert/trim_blanks.h"
 #include "main/master_text.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
@@ -147,9 +148,10 @@ TEST(ShippedUnitData, LoadsWholeAndKeepsTheFixedCategories) {
     EXPECT_GE(temperatureUnits, 2u);
     EXPECT_EQ(catalogue.Temperatures().size(), temperatureUnits * temperatureUnits);
     std::set<std::string> rates;
-    for (const CurrencyRecord& rate : catalogue.Currencies()) rates.insert(TrimMasterBlanks(rate.name.Text()));
+    for (const CurrencyRecord& rate : catalogue.Currencies()) rates.insert(std::string(TrimBlanks(rate.name.Text())));
     ASSERT_GT(catalogue.UnitCount(28), 0u);
-    for (const UnitRecord& unit : catalogue.Units(28)) EXPECT_TRUE(rates.contains(TrimMasterBlanks(unit.name.Text())));
+    for (const UnitRecord& unit : catalogue.Units(28))
+        EXPECT_TRUE(rates.contains(std::string(TrimBlanks(unit.name.Text()))));
     const auto list = ReadRecordFile<ListEntry>(data / "list.dat");
     ASSERT_EQ(list.records.size(), 6u);
     for (const ListEntry& entry : list.records) EXPECT_EQ(entry.version.Text(), "51218") << entry.name.Text();

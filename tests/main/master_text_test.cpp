@@ -67,19 +67,6 @@ TEST(MasterText, ReadsAStreamAndReportsAMissingFile) {
     EXPECT_NE(missing.error.find("none.ini"), std::string::npos) << missing.error;
 }
 
-TEST(MasterText, TrimsBlanksAndNonBreakingSpacesOnly) {
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {"  Foot  ", "Foot"},
-        {"\xA0"
-         "Euro\xA0 ",
-         "Euro"},
-        {"Square  metre", "Square  metre"},
-        {"\tTab\t", "\tTab\t"},
-        {"   ", ""},
-        {"", ""},
-    };
-    for (const auto& [text, trimmed] : cases) EXPECT_EQ(TrimMasterBlanks(text), trimmed) << '"' << text << '"';
-}
 
 }  // namespace
 }  // namespace quantora
