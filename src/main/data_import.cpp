@@ -1,6 +1,7 @@
 #include "main/data_import.h"
 
 #include "catalogue/catalogue.h"
+#include "catalogue/cp1252.h"
 #include "catalogue/record_file.h"
 #include "main/category_import.h"
 #include "main/currency_import.h"
@@ -31,7 +32,8 @@ ImportOutcome ImportInto(const std::filesystem::path& masterPath, const std::fil
         outcome.messages.push_back(*error);
         return outcome;
     }
-    outcome.listLines = std::move(result.listLines);
+    // The list lines are record texts; the window shows UTF-8.
+    for (const std::string& line : result.listLines) outcome.listLines.push_back(Cp1252ToUtf8(line));
     return outcome;
 }
 

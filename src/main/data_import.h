@@ -9,8 +9,8 @@
 
 namespace quantora {
 
-// What one developer import hands back to the main window: the message boxes to show, in order,
-// and the lines to add to its hidden list box.
+// What one developer import hands back to the main window, in UTF-8: the message boxes to show, in
+// order, and the lines to add to its hidden list box.
 struct ImportOutcome {
     std::vector<std::string> messages;
     std::vector<std::string> listLines;

@@ -76,6 +76,23 @@ TEST_F(DeveloperImport, EachImportWritesItsFileAnewFromTheMaster) {
     EXPECT_DOUBLE_EQ(curr.records[1].rate, 0.27);
 }
 
+// The records hold Windows-1252 bytes; the window shows the list lines as they read in the master.
+TEST_F(DeveloperImport, ListLinesAreTheWindowsTextsOfTheNames) {
+    std::ofstream(folder_ / "accents.ini", std::ios::binary)
+        << "4=Temp\xC3\xA9rature|101|101\n[1]\n101=\xC3\x85ngstr\xC3\xB6m {\xC3\x85}\n";
+    struct Case {
+        const char* label;
+        ImportOutcome outcome;
+        Messages expected;
+    };
+    const std::vector<Case> cases = {
+        {"categories", ImportCategoriesFile(folder_ / "accents.ini", data_), {"Temp\xC3\xA9rature"}},
+        {"units", ImportUnitsFile(folder_ / "accents.ini", data_), {"1 \xC3\x85ngstr\xC3\xB6m"}},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.outcome.listLines, c.expected) << c.label;
+    EXPECT_EQ(ReadRecordFile<UnitRecord>(data_ / "item.dat").records.at(0).name.Text(), "\xC5ngstr\xF6m");
+}
+
 TEST_F(DeveloperImport, AFaultIsReportedAndTheOldFileStays) {
     const std::vector<std::uint8_t> old(UnitRecord::kSize, 0x11);
     test::WriteBytes(data_ / "item.dat", old);
