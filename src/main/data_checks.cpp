@@ -27,6 +27,7 @@ public:
         CheckCategoryIds();
         CheckUniqueIds();
         CheckUnitCategories();
+        CheckUnitRuns();
         CheckBaseUnits();
         CheckReciprocalMarkers();
         CheckTemperaturePairs();
@@ -102,6 +103,23 @@ private:
                 Fault(UnitLine(i), "unit " + std::to_string(unit.unitId) + " is in category " +
                                        std::to_string(unit.categoryId) + ", which the category list lacks");
             }
+        }
+    }
+
+    // The catalogue sorts the standard units of a category within one run of the file, so a
+    // category whose units come apart would be shown in an order its rows do not follow.
+    void CheckUnitRuns() {
+        std::set<std::int32_t> ended;
+        std::optional<std::int32_t> current;
+        for (std::size_t i = 0; i < data_.units.records.size(); ++i) {
+            const UnitRecord& unit = data_.units.records[i];
+            if (current == unit.categoryId) continue;
+            if (current) ended.insert(*current);
+            current = unit.categoryId;
+            if (!ended.contains(unit.categoryId)) continue;
+            Fault(UnitLine(i), "unit " + std::to_string(unit.unitId) + " of category " +
+                                   std::to_string(unit.categoryId) +
+                                   " stands apart from the category's other units, which must follow each other");
         }
     }
 

@@ -20,8 +20,9 @@ struct UnitDataImport {
 UnitDataImport ImportUnitData(const MasterText& master);
 
 // The rules the program relies on that an import does not enforce by itself: ids given once,
-// categories every unit can find, base units, reciprocal markers, complete temperature pairs, the five number
-// systems, category ids the program can address, and conversion texts the evaluator accepts.
+// categories every unit can find, each category's units together, base units, reciprocal markers,
+// complete temperature pairs, the five number systems, category ids the program can address, and
+// conversion texts the evaluator accepts.
 // Each fault names the master line to fix.
 std::vector<std::string> CheckUnitData(const MasterText& master, const UnitDataImport& data);
 

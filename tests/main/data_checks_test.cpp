@@ -65,6 +65,8 @@ TEST(DataChecks, EachBrokenRuleIsOneFaultOnTheLineToFix) {
         {"[1]\n", "-1=Negative|101|101\n[1]\n", "-1=Negative", "category id -1 lies outside 0 to 20"},
         {"[1]\n", Categories(100).substr(Categories(19).size()) + "[1]\n", "100=Category 100",
          "there must be fewer than 100 categories"},
+        {"[19]\n", "[1]\n103=Inch\n[19]\n", "103=Inch",
+         "unit 103 of category 1 stands apart from the category's other units, which must follow each other"},
         {"102=  *0.3048", "102=  *0.3048)", "102=  *0.3048)",
          "conversion text \"*0.3048)\" of unit 102 in category 1: Error found on position 9!"},
     };
