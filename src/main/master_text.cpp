@@ -2,6 +2,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "catalogue/cp1252.h"
 #include "catalogue/record_file.h"
@@ -19,12 +20,28 @@ std::size_t SequenceLength(unsigned char lead) {
     return 0;
 }
 
+// The range the byte after a lead byte must lie in: narrower than 80-BF after E0, ED, F0 and F4, so
+// that overlong forms and surrogates (which could smuggle in a zero byte) are not taken as UTF-8.
+std::pair<unsigned char, unsigned char> SecondByteRange(unsigned char lead) {
+    switch (lead) {
+        case 0xE0: return {0xA0, 0xBF};
+        case 0xED: return {0x80, 0x9F};
+        case 0xF0: return {0x90, 0xBF};
+        case 0xF4: return {0x80, 0x8F};
+        default: return {0x80, 0xBF};
+    }
+}
+
 bool IsUtf8(std::string_view text) {
     for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = SequenceLength(static_cast<unsigned char>(text[i]));
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = SequenceLength(lead);
         if (length == 0 || i + length > text.size()) return false;
         for (std::size_t k = 1; k < length; ++k) {
-            if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+            const auto [low, high] =
+                k == 1 ? SecondByteRange(lead) : std::pair<unsigned char, unsigned char>{0x80, 0xBF};
+            const auto byte = static_cast<unsigned char>(text[i + k]);
+            if (byte < low || byte > high) return false;
         }
         i += length;
     }

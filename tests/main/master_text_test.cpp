@@ -43,10 +43,19 @@ TEST(MasterText, ACharacterWithoutAWindows1252FormNamesItsLine) {
 TEST(MasterText, ATextThatIsNotUtf8IsTakenAsWindows1252Bytes) {
     const std::vector<std::pair<std::string, std::vector<std::string>>> cases = {
         {"101=Degree \xB0\n", {"101=Degree \xB0"}},
-        {"101=R\xE9""aumur\n102=\xC5ngstr\xF6m\n", {"101=R\xE9""aumur", "102=\xC5ngstr\xF6m"}},
+        {"101=R\xE9"
+         "aumur\n102=\xC5ngstr\xF6m\n",
+         {"101=R\xE9"
+          "aumur",
+          "102=\xC5ngstr\xF6m"}},
         // One stray byte decides for the whole file: the UTF-8-looking pair stays two bytes.
         {"\xC2\xB0\n\xB0\n", {"\xC2\xB0", "\xB0"}},
         {"cut \xE2\x82", {"cut \xE2\x82"}},
+        // Overlong forms and surrogates are no UTF-8: read as bytes, they cannot become a zero byte.
+        {"a\xE0\x80\x80z", {"a\xE0\x80\x80z"}},
+        {"\xC0\x80", {"\xC0\x80"}},
+        {"\xED\xA0\x80", {"\xED\xA0\x80"}},
+        {"\xF4\x90\x80\x80", {"\xF4\x90\x80\x80"}},
     };
     for (const auto& [text, lines] : cases) {
         const MasterTextRead read = SplitMasterText(text, "m.ini");
@@ -66,7 +75,6 @@ TEST(MasterText, ReadsAStreamAndReportsAMissingFile) {
     EXPECT_FALSE(missing.Ok());
     EXPECT_NE(missing.error.find("none.ini"), std::string::npos) << missing.error;
 }
-
 
 }  // namespace
 }  // namespace quantora
