@@ -24,8 +24,8 @@ AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QString::number(kOkId));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(name);
     layout->addWidget(version);
+    layout->addWidget(name);
     layout->addWidget(buttons);
 }
 

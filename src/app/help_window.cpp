@@ -1,5 +1,6 @@
 #include "app/help_window.h"
 
+#include <QFileInfo>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -16,7 +17,9 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBro
 }
 
 void HelpWindow::ShowPage(const std::filesystem::path& page) {
-    const QString file = QString::fromStdString(page.string());
+    // From the path's own characters: its narrow form is the system code page on Windows, which
+    // garbles, or cannot even hold, a folder named in the user's letters.
+    const QString file = QFileInfo(page).filePath();
     if (std::filesystem::exists(page)) {
         browser_->setSource(QUrl::fromLocalFile(file));
     } else {

@@ -45,7 +45,8 @@ void CConverterDlg::ConnectImportCommands() {
 std::optional<std::filesystem::path> CConverterDlg::AskMasterFile(const QString& filter) {
     const QString file = QFileDialog::getOpenFileName(this, QString(), QString(), filter);
     if (file.isEmpty()) return std::nullopt;
-    return std::filesystem::path(file.toStdString());
+    // From UTF-16: the narrow constructor would read UTF-8 bytes as the Windows code page.
+    return std::filesystem::path(file.toStdU16String());
 }
 
 void CConverterDlg::ShowImportOutcome(const ImportOutcome& outcome) {

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLayout>
 
 namespace quantora {
 namespace {
@@ -15,6 +16,14 @@ TEST(AboutDialogTest, ShowsVersionAndBuildAndClosesWithOk) {
     auto* version = about.findChild<QLabel*>("1074");
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), "Version: 2.2   Build : 51218");
+    // The version is the box's first line of text; whatever else it says comes after.
+    const QLayout* layout = about.layout();
+    ASSERT_NE(layout, nullptr);
+    const QLabel* firstLine = nullptr;
+    for (int i = 0; i < layout->count() && firstLine == nullptr; ++i) {
+        if (layout->itemAt(i)->widget() != nullptr) firstLine = qobject_cast<QLabel*>(layout->itemAt(i)->widget());
+    }
+    EXPECT_EQ(firstLine, version);
     auto* ok = about.findChild<QAbstractButton*>("1");
     ASSERT_NE(ok, nullptr);
     ok->click();

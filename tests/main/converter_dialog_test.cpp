@@ -5,15 +5,18 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTest>
 #include <QTextBrowser>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 #include <fstream>
@@ -340,6 +343,60 @@ TEST_F(ConverterWindowTest, HiddenCommandsStampTheVersionList) {
     EXPECT_EQ(versions(), (std::vector<std::string>{"509021", "509020", "509020", "509020", "509020", "509020"}));
     QTest::keyClick(window_.get(), Qt::Key_F11, Qt::ControlModifier);
     EXPECT_EQ(versions(), std::vector<std::string>(6, "51218"));
+}
+
+// Answers the modal windows a hidden import command opens: the file dialog picks `master`, each
+// message box is read and closed.
+class ModalAnswers {
+public:
+    explicit ModalAnswers(std::filesystem::path master) : master_(std::move(master)) {
+        QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
+        timer_.start(10);
+    }
+    const QStringList& Messages() const { return messages_; }
+
+private:
+    void Answer() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
+            // Typed as a user would: the dialog leaves a focused name box alone on selectFile.
+            auto* name = files->findChild<QLineEdit*>("fileNameEdit");
+            if (name == nullptr) {
+                files->reject();
+                return;
+            }
+            name->setText(QString::fromStdU16String(master_.u16string()));
+            static_cast<QDialog*>(files)->accept();  // the file dialog checks the choice first
+        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+            messages_ << box->text();
+            box->accept();
+        }
+    }
+
+    std::filesystem::path master_;
+    QTimer timer_;
+    QStringList messages_;
+};
+
+TEST_F(ConverterWindowTest, HiddenImportReadsAMasterFileNamedInTheUsersLetters) {
+    const std::vector<std::pair<const char*, std::u8string>> folders{
+        {"plain", u8"masters"}, {"own letters", u8"J\u00f6rg \u00c5ngstr\u00f6m \u6e2c\u5b9a"}};
+    Open();
+    for (const auto& [name, folder] : folders) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path master = folder_.Path() / std::filesystem::path(folder) / "temps.ini";
+        std::filesystem::create_directories(master.parent_path());
+        std::ofstream(master) << "[19c]\n101102=  *1.8+32\n";
+        std::filesystem::remove(folder_ / "data" / "temp.dat");
+
+        const ModalAnswers answers(master);
+        Get<QAbstractButton>(id::kSaveTemps).click();
+
+        EXPECT_EQ(answers.Messages(), QStringList{"done"});
+        const auto temperatures = ReadRecordFile<TemperatureRecord>(folder_ / "data" / "temp.dat").records;
+        ASSERT_EQ(temperatures.size(), 1u);
+        EXPECT_EQ(temperatures[0].formula.Text(), "*1.8+32");
+    }
 }
 
 TEST_F(ConverterWindowTest, LayoutHoldsEveryControlWithItsText) {
