@@ -5,9 +5,14 @@
 
 namespace quantora {
 
+std::string PathText(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
 std::string FileError(const std::filesystem::path& path) {
     const int code = errno != 0 ? errno : EIO;
-    return path.string() + ": " + std::generic_category().message(code);
+    return PathText(path) + ": " + std::generic_category().message(code);
 }
 
 std::ifstream OpenForReading(const std::filesystem::path& path, std::string& error) {
@@ -16,7 +21,7 @@ std::ifstream OpenForReading(const std::filesystem::path& path, std::string& err
     if (!file) {
         std::error_code ignored;
         error = std::filesystem::exists(path, ignored) ? FileError(path)
-                                                       : path.string() + ": " + std::generic_category().message(ENOENT);
+                                                       : PathText(path) + ": " + std::generic_category().message(ENOENT);
     }
     return file;
 }
@@ -30,7 +35,7 @@ std::ofstream OpenForWriting(const std::filesystem::path& path, std::string& err
 
 std::string FragmentWarning(const std::filesystem::path& path, std::size_t ignoredBytes, std::size_t recordSize) {
     if (ignoredBytes == 0) return {};
-    return path.string() + ": ignored " + std::to_string(ignoredBytes) +
+    return PathText(path) + ": ignored " + std::to_string(ignoredBytes) +
            " bytes at the end that do not make a whole record of " + std::to_string(recordSize) + " bytes";
 }
 

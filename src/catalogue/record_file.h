@@ -15,6 +15,11 @@ namespace quantora {
 // Binary streams; on failure `error` names the file and the system's reason.
 std::ifstream OpenForReading(const std::filesystem::path& path, std::string& error);
 std::ofstream OpenForWriting(const std::filesystem::path& path, std::string& error);
+
+// A path as UTF-8 text for messages; the narrow form would be the Windows code page there, and
+// throws for a letter outside it.
+std::string PathText(const std::filesystem::path& path);
+
 // "<path>: <the system's reason for the last failure>".
 std::string FileError(const std::filesystem::path& path);
 

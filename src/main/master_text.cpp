@@ -86,11 +86,11 @@ MasterTextRead ReadMasterText(const std::filesystem::path& path) {
     std::ifstream in = OpenForReading(path, error);
     if (!in) {
         MasterTextRead result;
-        result.text.name = path.string();
+        result.text.name = PathText(path);
         result.error = error;
         return result;
     }
-    return ReadMasterText(in, path.string());
+    return ReadMasterText(in, PathText(path));
 }
 
 }  // namespace quantora
