@@ -47,7 +47,7 @@ const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 const QColor kDarkBlue(0, 0, 100);
 
-struct ButtonSpec {
+struct ButtonEntry {
     int id;
     const char* caption;
     int x, y, width, height;
@@ -57,7 +57,7 @@ struct ButtonSpec {
 };
 
 // Anchor bits: 0x10 top, 0x20 bottom, 0x40 left, 0x80 right.
-struct AnchorSpec {
+struct AnchorEntry {
     int id;
     int bits;
 };
@@ -68,7 +68,7 @@ constexpr int kAllEdges = 0xF0;
 constexpr int kTopRight = 0x90;
 constexpr int kBottomRight = 0xA0;
 
-constexpr std::array<AnchorSpec, 20> kAnchors{{
+constexpr std::array<AnchorEntry, 20> kAnchors{{
     {id::kCategories, kTopBottomLeft},
     {id::kSourceList, kTopLeftRight},
     {id::kDestinationList, kAllEdges},
@@ -91,12 +91,12 @@ constexpr std::array<AnchorSpec, 20> kAnchors{{
     {id::kAbout, kBottomRight},
 }};
 
-struct TipSpec {
+struct TipEntry {
     int id;
     const char* tip;
 };
 
-constexpr std::array<TipSpec, 11> kTips{{
+constexpr std::array<TipEntry, 11> kTips{{
     {id::kExit, "Exit Application"},
     {id::kValue, "Type the value of the Source Unit to be converted"},
     {id::kSwap, "Swap selected units between Source and destination"},
@@ -236,7 +236,7 @@ QTreeWidget* CConverterDlg::CreateUnitList(int controlId, const QRect& place) {
 }
 
 void CConverterDlg::CreateButtons() {
-    static const std::array<ButtonSpec, 10> kButtons{{
+    static const std::array<ButtonEntry, 10> kButtons{{
         {id::kSwap, "&Swap", 310, 1, 59, 16, 194, "Swap selected units between Source and destination",
          &CConverterDlg::OnSwap},
         {id::kFormula, "&Formula", 382, 1, 59, 19, 193, "Open the Expressa Application", &CConverterDlg::OpenFormula},
@@ -249,13 +249,13 @@ void CConverterDlg::CreateButtons() {
         {id::kExit, "E&xit", 382, 204, 59, 19, 186, "Exit Application", &CConverterDlg::reject},
         {id::kAbout, "Abou&t", 382, 315, 43, 18, 195, "Open the About Quantora Box", &CConverterDlg::OpenAbout},
     }};
-    for (const ButtonSpec& spec : kButtons) {
+    for (const ButtonEntry& entry : kButtons) {
         auto* button = new CFxButton(this);
-        button->setObjectName(QString::number(spec.id));
-        button->setGeometry(units_.Map(spec.x, spec.y, spec.width, spec.height));
+        button->setObjectName(QString::number(entry.id));
+        button->setGeometry(units_.Map(entry.x, entry.y, entry.width, entry.height));
         button->setAutoDefault(false);
-        ConfigureSkinnedButton(*button, spec.bitmapId, QString::fromUtf8(spec.caption), QString::fromUtf8(spec.tip));
-        connect(button, &QPushButton::clicked, this, spec.handler);
+        ConfigureSkinnedButton(*button, entry.bitmapId, QString::fromUtf8(entry.caption), QString::fromUtf8(entry.tip));
+        connect(button, &QPushButton::clicked, this, entry.handler);
     }
 }
 
@@ -327,13 +327,13 @@ void CConverterDlg::CreateShortcuts() {
 }
 
 void CConverterDlg::SetUpTooltips() {
-    for (const TipSpec& spec : kTips) {
-        findChild<QWidget*>(QString::number(spec.id))->setToolTip(QString::fromUtf8(spec.tip));
+    for (const TipEntry& entry : kTips) {
+        findChild<QWidget*>(QString::number(entry.id))->setToolTip(QString::fromUtf8(entry.tip));
     }
 }
 
 void CConverterDlg::SetUpAnchors() {
-    for (const AnchorSpec& spec : kAnchors) anchors_.Register(spec.id, spec.bits);
+    for (const AnchorEntry& entry : kAnchors) anchors_.Register(entry.id, entry.bits);
     anchors_.SetUp(*this, true);
 }
 

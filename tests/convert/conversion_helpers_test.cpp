@@ -60,7 +60,7 @@ TEST(TrimBlanksTest, RemovesSpacesAndNonBreakingSpacesAtBothEnds) {
 
 struct FactorCase {
     const char* label;
-    std::vector<test::UnitSpec> units;
+    std::vector<test::UnitEntry> units;
     std::int32_t unitId;
     double x;
     std::optional<double> expected;
@@ -89,12 +89,12 @@ TEST(ReferenceFactorTest, FollowsTheChainToTheBaseUnit) {
 }
 
 TEST(ReferenceFactorTest, AChainJustShorterThanTheLimitIsNoCycle) {
-    std::vector<test::UnitSpec> specs;
+    std::vector<test::UnitEntry> entries;
     for (int i = 0; i < kMaxReferenceDepth; ++i) {
         const std::int32_t id = 200 + i;
-        specs.push_back({id, "u" + std::to_string(i), "*2", i + 1 < kMaxReferenceDepth ? id + 1 : kBaseUnitId});
+        entries.push_back({id, "u" + std::to_string(i), "*2", i + 1 < kMaxReferenceDepth ? id + 1 : kBaseUnitId});
     }
-    const std::vector<UnitRecord> units = test::MakeUnits(1, specs);
+    const std::vector<UnitRecord> units = test::MakeUnits(1, entries);
     FormulaParser parser;
     EXPECT_EQ(ReferenceFactor(units, 200, 0, parser), std::ldexp(1.0, kMaxReferenceDepth));
 }

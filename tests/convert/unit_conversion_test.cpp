@@ -13,7 +13,7 @@ namespace {
 
 using test::Rows;
 using test::StoredSetting;
-using test::UnitSpec;
+using test::UnitEntry;
 
 constexpr std::int32_t kLength = 1;
 constexpr std::int32_t kFirstExpression = category_id::kFirstExpression;
@@ -23,7 +23,7 @@ constexpr std::int32_t kAngleExpression = category_id::kFirstExpression + 1;
 struct ConversionCase {
     const char* label;
     std::int32_t categoryId;
-    std::vector<UnitSpec> units;
+    std::vector<UnitEntry> units;
     std::size_t sourceRow;
     const char* typed;
     Rows expected;
@@ -47,12 +47,13 @@ void ExpectRows(const ConversionCase& c, const std::vector<TemperatureRecord>& t
     EXPECT_EQ(result.rows, c.expected);
 }
 
-const std::vector<UnitSpec> kMetres = {{101, "metre", "*1"}, {102, "kilometre", "*1000"}, {103, "millimetre", "/1000"}};
+const std::vector<UnitEntry> kMetres = {
+    {101, "metre", "*1"}, {102, "kilometre", "*1000"}, {103, "millimetre", "/1000"}};
 
 TEST(GeneralConversionTest, ConvertsThroughTheBaseUnit) {
-    const std::vector<UnitSpec> chained = {
+    const std::vector<UnitEntry> chained = {
         {101, "metre", "*1"}, {102, "kilometre", "*1000"}, {103, "megametre", "*1000", 102}};
-    const std::vector<UnitSpec> withReciprocal = {{101, "metre", "*1"}, {102, "per metre", "*1R", 101, true}};
+    const std::vector<UnitEntry> withReciprocal = {{101, "metre", "*1"}, {102, "per metre", "*1R", 101, true}};
     const std::vector<ConversionCase> cases = {
         {"source row keeps the text", kLength, kMetres, 1, "5", {"5,000.000000", "5", "5,000,000.000000"}},
         {"settings come from the profile",
@@ -99,7 +100,7 @@ TEST(GeneralConversionTest, ConvertsThroughTheBaseUnit) {
 }
 
 TEST(GeneralConversionTest, AReferenceCycleShowsErrorInsteadOfLooping) {
-    const std::vector<UnitSpec> cycle = {{101, "metre", "*1"}, {102, "a", "*2", 103}, {103, "b", "*3", 102}};
+    const std::vector<UnitEntry> cycle = {{101, "metre", "*1"}, {102, "a", "*2", 103}, {103, "b", "*3", 102}};
     const std::vector<ConversionCase> cases = {
         {"destinations on the cycle", kLength, cycle, 0, "1", {"1", "Error", "Error"}},
         {"source on the cycle", kLength, cycle, 1, "1", {"Error", "1", "Error"}},
@@ -108,20 +109,20 @@ TEST(GeneralConversionTest, AReferenceCycleShowsErrorInsteadOfLooping) {
 }
 
 // Kelvin is the base; every row's conversion text is an expression in the base value x.
-const std::vector<UnitSpec> kExpressionTemperatures = {
+const std::vector<UnitEntry> kExpressionTemperatures = {
     {101, "kelvin", "", 101, false, "x"},
     {102, "celsius", "*x-273.15", 101, false, "x+273.15"},
     {103, "fahrenheit", "*(x-273.15)*1.8+32", 101, false, "(x-32)/1.8+273.15"},
 };
 
 TEST(ExpressionConversionTest, EvaluatesRowsAtTheBaseValue) {
-    std::vector<UnitSpec> faultyBase = kExpressionTemperatures;
+    std::vector<UnitEntry> faultyBase = kExpressionTemperatures;
     faultyBase[1].baseFormula = "x+)";
-    std::vector<UnitSpec> infiniteBase = kExpressionTemperatures;
+    std::vector<UnitEntry> infiniteBase = kExpressionTemperatures;
     infiniteBase[1].baseFormula = "x*10^400";
-    std::vector<UnitSpec> faultyRow = kExpressionTemperatures;
+    std::vector<UnitEntry> faultyRow = kExpressionTemperatures;
     faultyRow[2].conversionText = "*(x-273.15))";
-    const std::vector<UnitSpec> sine = {{101, "angle", "", 101, false, "x"}, {102, "sine", "*sin(x)"}};
+    const std::vector<UnitEntry> sine = {{101, "angle", "", 101, false, "x"}, {102, "sine", "*sin(x)"}};
     const std::vector<ConversionCase> cases = {
         {"from celsius", kFirstExpression, kExpressionTemperatures, 1, "100", {"373.150000", "100", "212.000000"}},
         {"from fahrenheit", kFirstExpression, kExpressionTemperatures, 2, "-40", {"233.150000", "<<", "-40"}},
@@ -149,7 +150,7 @@ TEST(ExpressionConversionTest, EvaluatesRowsAtTheBaseValue) {
     for (const ConversionCase& c : cases) ExpectRows(c);
 }
 
-const std::vector<UnitSpec> kTemperatureUnits = {{101, "Celsius", ""}, {102, "Fahrenheit", ""}, {103, "Kelvin", ""}};
+const std::vector<UnitEntry> kTemperatureUnits = {{101, "Celsius", ""}, {102, "Fahrenheit", ""}, {103, "Kelvin", ""}};
 
 TEST(TemperatureConversionTest, AppliesTheStoredFormulaLeftToRight) {
     const std::vector<TemperatureRecord> formulas = {
@@ -180,11 +181,11 @@ TEST(TemperatureConversionTest, AFormulaFromTheSourceToItselfRewritesTheSourceRo
 }
 
 TEST(ReciprocalPairConversionTest, ConvertsByWhichSideIsReciprocal) {
-    const std::vector<UnitSpec> plain = {{101, "one", "*1"}, {102, "two", "*2"}};
-    const std::vector<UnitSpec> mixed = {{101, "plain", "*1"}, {102, "reciprocal", "*1R", 101, true}};
-    const std::vector<UnitSpec> bothReciprocal = {{101, "r1", "*1R", 101, true}, {102, "r2", "*2R", 101, true}};
-    const std::vector<UnitSpec> referenced = {{101, "one", "*1"}, {102, "scaled", "*2", 103}, {103, "ten", "*10"}};
-    const std::vector<UnitSpec> cycle = {{101, "one", "*1"}, {102, "a", "*2", 103}, {103, "b", "*3", 102}};
+    const std::vector<UnitEntry> plain = {{101, "one", "*1"}, {102, "two", "*2"}};
+    const std::vector<UnitEntry> mixed = {{101, "plain", "*1"}, {102, "reciprocal", "*1R", 101, true}};
+    const std::vector<UnitEntry> bothReciprocal = {{101, "r1", "*1R", 101, true}, {102, "r2", "*2R", 101, true}};
+    const std::vector<UnitEntry> referenced = {{101, "one", "*1"}, {102, "scaled", "*2", 103}, {103, "ten", "*10"}};
+    const std::vector<UnitEntry> cycle = {{101, "one", "*1"}, {102, "a", "*2", 103}, {103, "b", "*3", 102}};
     const std::vector<ConversionCase> cases = {
         {"plain to plain", 23, plain, 0, "10", {"10", "5.000000"}},
         {"plain to reciprocal", 23, mixed, 0, "4", {"4", "25.000000"}},
@@ -211,12 +212,12 @@ TEST(CurrencyConversionTest, ConvertsThroughTheRates) {
     const std::vector<CurrencyRecord> rates = {test::MakeCurrency("EUR", 1.1), test::MakeCurrency("USD", 1.0),
                                                test::MakeCurrency("\xA0JPY ", 0.01), test::MakeCurrency("GBP", 1.2),
                                                test::MakeCurrency("ZERO", 0.0)};
-    const std::vector<UnitSpec> three = {{101, "EUR", ""}, {102, "JPY", ""}, {103, "USD", ""}};
-    const std::vector<UnitSpec> userDefined = {{101, "EUR", ""}, {102, "Half", "*0.5", 103}, {103, "USD", ""}};
-    const std::vector<UnitSpec> noRate = {{101, "EUR", ""}, {102, "Orphan", "*2", 104}, {104, "Unknown", ""}};
-    const std::vector<UnitSpec> zeroRate = {{101, "EUR", ""}, {102, "Orphan", "*2", 104}, {104, "ZERO", ""}};
-    const std::vector<UnitSpec> paddedSource = {{101, "EUR", ""}, {102, "GBP\xA0 ", ""}, {103, "USD", ""}};
-    const std::vector<UnitSpec> duplicate = {{101, "EUR", ""}, {102, "EUR ", ""}, {103, "USD", ""}};
+    const std::vector<UnitEntry> three = {{101, "EUR", ""}, {102, "JPY", ""}, {103, "USD", ""}};
+    const std::vector<UnitEntry> userDefined = {{101, "EUR", ""}, {102, "Half", "*0.5", 103}, {103, "USD", ""}};
+    const std::vector<UnitEntry> noRate = {{101, "EUR", ""}, {102, "Orphan", "*2", 104}, {104, "Unknown", ""}};
+    const std::vector<UnitEntry> zeroRate = {{101, "EUR", ""}, {102, "Orphan", "*2", 104}, {104, "ZERO", ""}};
+    const std::vector<UnitEntry> paddedSource = {{101, "EUR", ""}, {102, "GBP\xA0 ", ""}, {103, "USD", ""}};
+    const std::vector<UnitEntry> duplicate = {{101, "EUR", ""}, {102, "EUR ", ""}, {103, "USD", ""}};
     const std::vector<ConversionCase> cases = {
         {"ten euros in dollars", 28, three, 0, "10", {"10", "1,100.000000", "11.000000"}},
         {"padded unit name finds its rate", 28, paddedSource, 1, "10", {"10.909091", "10", "12.000000"}},
@@ -233,7 +234,7 @@ TEST(CurrencyConversionTest, ConvertsThroughTheRates) {
 }
 
 TEST(NumberSystemsConversionTest, FiveFormsBecomeTheFiveRows) {
-    const std::vector<UnitSpec> forms = {
+    const std::vector<UnitEntry> forms = {
         {101, "Binary", ""}, {102, "Decimal", ""}, {103, "Hexadecimal", ""}, {104, "Octal", ""}, {105, "Roman", ""}};
     const std::vector<ConversionCase> cases = {
         {"decimal source", 17, forms, 1, "255", {"11111111", "255", "FF", "377", "CCLV"}},

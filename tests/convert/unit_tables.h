@@ -19,7 +19,7 @@
 
 namespace quantora::test {
 
-struct UnitSpec {
+struct UnitEntry {
     std::int32_t unitId = kBaseUnitId;
     std::string name = "";
     std::string conversionText = "";
@@ -29,22 +29,22 @@ struct UnitSpec {
     std::string abbreviation = "";
 };
 
-inline UnitRecord MakeUnit(std::int32_t categoryId, const UnitSpec& spec) {
+inline UnitRecord MakeUnit(std::int32_t categoryId, const UnitEntry& entry) {
     UnitRecord unit;
     unit.categoryId = categoryId;
-    unit.unitId = spec.unitId;
-    unit.reciprocal = spec.reciprocal ? 1 : 0;
-    unit.referenceUnitId = spec.referenceUnitId;
-    EXPECT_EQ(unit.name.Assign(spec.name, "name"), std::nullopt);
-    EXPECT_EQ(unit.abbreviation.Assign(spec.abbreviation, "abbreviation"), std::nullopt);
-    EXPECT_EQ(unit.conversionText.Assign(spec.conversionText, "conversionText"), std::nullopt);
-    EXPECT_EQ(unit.baseFormula.Assign(spec.baseFormula, "baseFormula"), std::nullopt);
+    unit.unitId = entry.unitId;
+    unit.reciprocal = entry.reciprocal ? 1 : 0;
+    unit.referenceUnitId = entry.referenceUnitId;
+    EXPECT_EQ(unit.name.Assign(entry.name, "name"), std::nullopt);
+    EXPECT_EQ(unit.abbreviation.Assign(entry.abbreviation, "abbreviation"), std::nullopt);
+    EXPECT_EQ(unit.conversionText.Assign(entry.conversionText, "conversionText"), std::nullopt);
+    EXPECT_EQ(unit.baseFormula.Assign(entry.baseFormula, "baseFormula"), std::nullopt);
     return unit;
 }
 
-inline std::vector<UnitRecord> MakeUnits(std::int32_t categoryId, const std::vector<UnitSpec>& specs) {
+inline std::vector<UnitRecord> MakeUnits(std::int32_t categoryId, const std::vector<UnitEntry>& entries) {
     std::vector<UnitRecord> units;
-    for (const UnitSpec& spec : specs) units.push_back(MakeUnit(categoryId, spec));
+    for (const UnitEntry& entry : entries) units.push_back(MakeUnit(categoryId, entry));
     return units;
 }
 

@@ -15,7 +15,7 @@
 namespace quantora {
 namespace {
 
-using test::UnitSpec;
+using test::UnitEntry;
 
 CategoryRecord MakeCategory(std::int32_t id, std::string_view name) {
     CategoryRecord category;
@@ -24,8 +24,8 @@ CategoryRecord MakeCategory(std::int32_t id, std::string_view name) {
     return category;
 }
 
-void Append(std::vector<UnitRecord>& units, std::int32_t categoryId, const std::vector<UnitSpec>& specs) {
-    for (const UnitRecord& unit : test::MakeUnits(categoryId, specs)) units.push_back(unit);
+void Append(std::vector<UnitRecord>& units, std::int32_t categoryId, const std::vector<UnitEntry>& entries) {
+    for (const UnitRecord& unit : test::MakeUnits(categoryId, entries)) units.push_back(unit);
 }
 
 // A small data folder: the "m" of Meter and the "M" of Minute make an ambiguity only a second unit
