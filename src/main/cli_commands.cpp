@@ -11,6 +11,7 @@
 #include "convert/leading_number.h"
 #include "convert/unit_conversion.h"
 #include "main/cli_arguments.h"
+#include "main/converter_model.h"
 #include "main/result_line.h"
 #include "main/unit_lookup.h"
 
@@ -45,11 +46,6 @@ CliOutcome Failure(int exitCode, std::string message) { return {exitCode, "", st
 int AngleSetting(const ProfileStore& profile, std::string_view key) {
     const int unit = LeadingInteger(ReadSetting(profile, key));
     return unit < 1 ? kDegrees : unit;
-}
-
-// The main window's angle choice, for the categories that use it.
-int ConversionAngle(const ProfileStore& profile, std::int32_t categoryId) {
-    return UsesAngleMode(categoryId) ? AngleSetting(profile, "Degree") : kDegrees;
 }
 
 CliOutcome Evaluate(const CliArguments& arguments, const CliEnvironment& environment) {
@@ -127,7 +123,7 @@ private:
                                     .categoryId = categoryId,
                                     .units = units,
                                     .sourceRow = choice.sourceRow,
-                                    .angleMode = ConversionAngle(environment_.profile, categoryId),
+                                    .angleMode = StoredAngleMode(environment_.profile),
                                     .temperatures = catalogue_.Temperatures(),
                                     .currencies = catalogue_.Currencies()};
         FormulaParser parser;
@@ -147,8 +143,8 @@ private:
         std::vector<UnitRowTexts> rows;
         rows.reserve(units.size());
         for (std::size_t row = 0; row < units.size(); ++row) {
-            rows.push_back({Cp1252ToUtf8(units[row].name.Text()), Cp1252ToUtf8(units[row].abbreviation.Text()),
-                            valueText(row)});
+            rows.push_back(
+                {Cp1252ToUtf8(units[row].name.Text()), Cp1252ToUtf8(units[row].abbreviation.Text()), valueText(row)});
         }
         const ResultLine line = BuildResultLine(categoryId, rows, choice.sourceRow, destination);
         return {cli_exit::kSuccess, JoinResultLine(line) + "\n", ""};

@@ -29,6 +29,11 @@ std::string InitialValueText(const ProfileStore& store) {
 
 void SaveValueText(ProfileStore& store, std::string_view text) { WriteSetting(store, kSavedValue, text); }
 
+int StoredAngleMode(const ProfileStore& store) {
+    const int stored = LeadingInteger(ReadSetting(store, kAngleMode));
+    return stored == 0 ? angle_mode::kDegrees : stored;
+}
+
 ConverterModel::ConverterModel(ProfileStore& store, std::filesystem::path dataFolder)
     : store_(store), dataFolder_(std::move(dataFolder)) {}
 
@@ -75,8 +80,7 @@ void ConverterModel::ChooseAngle(CategorySelection& selection) {
         angleMode_ = angle_mode::kDegrees;
         return;
     }
-    const int stored = LeadingInteger(ReadSetting(store_, kAngleMode));
-    angleMode_ = stored == 0 ? angle_mode::kDegrees : stored;
+    angleMode_ = StoredAngleMode(store_);
     const bool known = angleMode_ >= angle_mode::kDegrees && angleMode_ <= angle_mode::kGrads;
     selection.checkedAngle = known ? angleMode_ : 0;
 }

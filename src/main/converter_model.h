@@ -40,6 +40,9 @@ struct FindTarget {
 };
 FindTarget DecodeFindCode(int code);
 
+// The angle mode "Degree" holds, 0 counting as degrees; other values pass as they are.
+int StoredAngleMode(const ProfileStore& store);
+
 // The value box at start: the saved text, or "1" when there is none.
 std::string InitialValueText(const ProfileStore& store);
 void SaveValueText(ProfileStore& store, std::string_view text);
