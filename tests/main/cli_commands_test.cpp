@@ -9,20 +9,15 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/record_file.h"
 #include "convert/unit_tables.h"
+#include "support/record_builders.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 
 namespace quantora {
 namespace {
 
+using test::MakeCategory;
 using test::UnitEntry;
-
-CategoryRecord MakeCategory(std::int32_t id, std::string_view name) {
-    CategoryRecord category;
-    category.categoryId = id;
-    EXPECT_EQ(category.name.Assign(name, "name"), std::nullopt);
-    return category;
-}
 
 void Append(std::vector<UnitRecord>& units, std::int32_t categoryId, const std::vector<UnitEntry>& entries) {
     for (const UnitRecord& unit : test::MakeUnits(categoryId, entries)) units.push_back(unit);

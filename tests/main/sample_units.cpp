@@ -2,62 +2,52 @@
 
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/record_file.h"
+#include "support/record_builders.h"
 
 namespace quantora::test {
-
-namespace {
-
-CategoryRecord Category(std::int32_t id, const std::string& name, std::int32_t source, std::int32_t target) {
-    CategoryRecord r;
-    r.categoryId = id;
-    EXPECT_FALSE(r.name.Assign(name, "name"));
-    r.defaultSourceUnitId = source;
-    r.defaultTargetUnitId = target;
-    return r;
-}
-
-UnitRecord Unit(std::int32_t category, std::int32_t id, const std::string& name, const std::string& abbreviation,
-                const std::string& conversion, std::uint8_t common = 1, const std::string& baseFormula = "") {
-    UnitRecord r;
-    r.categoryId = category;
-    r.unitId = id;
-    EXPECT_FALSE(r.name.Assign(name, "name"));
-    EXPECT_FALSE(r.abbreviation.Assign(abbreviation, "abbreviation"));
-    EXPECT_FALSE(r.conversionText.Assign(conversion, "conversion"));
-    EXPECT_FALSE(r.baseFormula.Assign(baseFormula, "base formula"));
-    r.common = common;
-    return r;
-}
-
-}  // namespace
 
 void WriteSampleUnits(const std::filesystem::path& executableFolder) {
     const auto data = executableFolder / "data";
     std::filesystem::create_directories(data);
-    const std::vector<CategoryRecord> categories{Category(2, "Mass", 101, 102), Category(1, "Length", 102, 101),
-                                                 Category(26, "Trigonometry", 101, 102),
-                                                 Category(3, "\xC9nergie", 101, 101)};
-    const std::vector<UnitRecord> units{
-        Unit(1, 101, "Meter", "m", "*1"),
-        Unit(1, 102, "Kilometer", "km", "*1000"),
-        Unit(1, 103, "Mile", "mi", "*1609.344"),
-        Unit(1, 104, "Fathom", "ftm", "*1.8288", 0),
-        Unit(1, 105, "\xC5ngstr\xF6m", "\xC5", "*10^-10", 0),
-        Unit(2, 101, "Kilogram", "kg", "*1"),
-        Unit(2, 102, "Gram", "g", "*0.001"),
-        Unit(2, 103, "Microgram", "\xB5g", "*10^-9"),
-        Unit(26, 101, "x", "x", "*1", 1, "x"),
-        Unit(26, 102, "Sine", "sin(x)", "*sin(x)", 1, "asin(x)"),
-        Unit(26, 103, "Exponential", "exp(x)", "*exp(x)", 1, "ln(x)"),
-        Unit(3, 101, "Joule", "J", "*1"),
-        Unit(3, 102, "Kilowatt hour as counted by the meter of every household in the land", "kWh (household)",
-             "*3600000"),
+    const std::vector<CategoryRecord> categories{MakeCategory(2, "Mass", 101, 102), MakeCategory(1, "Length", 102, 101),
+                                                 MakeCategory(26, "Trigonometry", 101, 102),
+                                                 MakeCategory(3, "\xC9nergie", 101, 101)};
+    std::vector<UnitRecord> units;
+    const auto add = [&units](std::int32_t categoryId, const std::vector<UnitEntry>& entries) {
+        for (const UnitRecord& unit : MakeUnits(categoryId, entries)) units.push_back(unit);
     };
+    add(1, {{.unitId = 101, .name = "Meter", .conversionText = "*1", .abbreviation = "m", .common = true},
+            {.unitId = 102, .name = "Kilometer", .conversionText = "*1000", .abbreviation = "km", .common = true},
+            {.unitId = 103, .name = "Mile", .conversionText = "*1609.344", .abbreviation = "mi", .common = true},
+            {.unitId = 104, .name = "Fathom", .conversionText = "*1.8288", .abbreviation = "ftm"},
+            {.unitId = 105, .name = "\xC5ngstr\xF6m", .conversionText = "*10^-10", .abbreviation = "\xC5"}});
+    add(2, {{.unitId = 101, .name = "Kilogram", .conversionText = "*1", .abbreviation = "kg", .common = true},
+            {.unitId = 102, .name = "Gram", .conversionText = "*0.001", .abbreviation = "g", .common = true},
+            {.unitId = 103, .name = "Microgram", .conversionText = "*10^-9", .abbreviation = "\xB5g", .common = true}});
+    add(26,
+        {{.unitId = 101, .name = "x", .conversionText = "*1", .baseFormula = "x", .abbreviation = "x", .common = true},
+         {.unitId = 102,
+          .name = "Sine",
+          .conversionText = "*sin(x)",
+          .baseFormula = "asin(x)",
+          .abbreviation = "sin(x)",
+          .common = true},
+         {.unitId = 103,
+          .name = "Exponential",
+          .conversionText = "*exp(x)",
+          .baseFormula = "ln(x)",
+          .abbreviation = "exp(x)",
+          .common = true}});
+    add(3, {{.unitId = 101, .name = "Joule", .conversionText = "*1", .abbreviation = "J", .common = true},
+            {.unitId = 102,
+             .name = "Kilowatt hour as counted by the meter of every household in the land",
+             .conversionText = "*3600000",
+             .abbreviation = "kWh (household)",
+             .common = true}});
     ASSERT_FALSE(WriteRecordFile(data / data_file::kCategories, categories).has_value());
     ASSERT_FALSE(WriteRecordFile(data / data_file::kUnits, units).has_value());
     ASSERT_FALSE(WriteRecordFile(data / data_file::kTemperatures, std::vector<TemperatureRecord>{}).has_value());

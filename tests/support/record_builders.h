@@ -1,0 +1,72 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/records.h"
+
+namespace quantora::test {
+
+// Records for test data, each text checked to fit its field.
+struct UnitEntry {
+    std::int32_t unitId = kBaseUnitId;
+    std::string name = "";
+    std::string conversionText = "";
+    std::int32_t referenceUnitId = kBaseUnitId;
+    bool reciprocal = false;
+    std::string baseFormula = "";
+    std::string abbreviation = "";
+    bool common = false;
+};
+
+inline UnitRecord MakeUnit(std::int32_t categoryId, const UnitEntry& entry) {
+    UnitRecord unit;
+    unit.categoryId = categoryId;
+    unit.unitId = entry.unitId;
+    unit.reciprocal = entry.reciprocal ? 1 : 0;
+    unit.referenceUnitId = entry.referenceUnitId;
+    unit.common = entry.common ? 1 : 0;
+    EXPECT_EQ(unit.name.Assign(entry.name, "name"), std::nullopt);
+    EXPECT_EQ(unit.abbreviation.Assign(entry.abbreviation, "abbreviation"), std::nullopt);
+    EXPECT_EQ(unit.conversionText.Assign(entry.conversionText, "conversionText"), std::nullopt);
+    EXPECT_EQ(unit.baseFormula.Assign(entry.baseFormula, "baseFormula"), std::nullopt);
+    return unit;
+}
+
+inline std::vector<UnitRecord> MakeUnits(std::int32_t categoryId, const std::vector<UnitEntry>& entries) {
+    std::vector<UnitRecord> units;
+    for (const UnitEntry& entry : entries) units.push_back(MakeUnit(categoryId, entry));
+    return units;
+}
+
+inline CategoryRecord MakeCategory(std::int32_t id, std::string_view name, std::int32_t defaultSource = 0,
+                                   std::int32_t defaultTarget = 0) {
+    CategoryRecord category;
+    category.categoryId = id;
+    EXPECT_EQ(category.name.Assign(name, "name"), std::nullopt);
+    category.defaultSourceUnitId = defaultSource;
+    category.defaultTargetUnitId = defaultTarget;
+    return category;
+}
+
+inline TemperatureRecord MakeTemperature(std::int32_t from, std::int32_t to, std::string_view formula) {
+    TemperatureRecord record;
+    record.fromUnitId = from;
+    record.toUnitId = to;
+    EXPECT_EQ(record.formula.Assign(formula, "formula"), std::nullopt);
+    return record;
+}
+
+inline CurrencyRecord MakeCurrency(std::string_view name, double rate) {
+    CurrencyRecord record;
+    EXPECT_EQ(record.name.Assign(name, "name"), std::nullopt);
+    record.rate = rate;
+    return record;
+}
+
+}  // namespace quantora::test
