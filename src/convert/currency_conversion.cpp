@@ -21,8 +21,7 @@ const CurrencyRecord* FindCurrency(std::span<const CurrencyRecord> currencies,
 
 // The rate of the category's first unit with this id, looked up by its name exactly as stored.
 std::optional<double> RateOfUnit(const ConversionInput& input, std::int32_t unitId) {
-    const auto unit = std::find_if(input.units.begin(), input.units.end(),
-                                   [unitId](const UnitRecord& u) { return u.unitId == unitId; });
+    const auto unit = std::ranges::find(input.units, unitId, &UnitRecord::unitId);
     if (unit == input.units.end()) return std::nullopt;
     const std::string name = unit->name.Text();
     const CurrencyRecord* currency = FindCurrency(input.currencies, [&](const std::string& n) { return n == name; });

@@ -6,8 +6,6 @@ namespace quantora {
 
 namespace {
 
-bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
-
 std::string_view TrimWhiteSpace(std::string_view text) {
     while (!text.empty() && IsWhiteSpace(text.front())) text.remove_prefix(1);
     while (!text.empty() && IsWhiteSpace(text.back())) text.remove_suffix(1);

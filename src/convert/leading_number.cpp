@@ -8,7 +8,6 @@ namespace quantora {
 namespace {
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 std::size_t SkipDigits(std::string_view text, std::size_t i) {
     while (i < text.size() && IsDigit(text[i])) ++i;
@@ -45,6 +44,8 @@ long long SaturatedExponent(std::string_view digits, bool negative) {
 }
 
 }  // namespace
+
+bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 LeadingNumber ReadLeadingNumber(std::string_view text) {
     const bool negative = !text.empty() && text[0] == '-';

@@ -16,6 +16,9 @@ struct LeadingNumber {
 // one too small as zero.
 LeadingNumber ReadLeadingNumber(std::string_view text);
 
+// Blank, tab, the line ends, vertical tab and form feed: what the number readers skip.
+bool IsWhiteSpace(char c);
+
 // The leading decimal number of a text after its leading white space; 0 when there is none.
 // This is how a typed value and the numeric settings are read.
 double LeadingDecimal(std::string_view text);

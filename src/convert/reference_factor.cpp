@@ -19,8 +19,7 @@ std::optional<double> ReferenceFactor(std::span<const UnitRecord> units, std::in
     double factor = 1.0;
     std::string ignoredError;
     for (int depth = 0; depth < kMaxReferenceDepth; ++depth) {
-        const auto unit =
-            std::find_if(units.begin(), units.end(), [unitId](const UnitRecord& u) { return u.unitId == unitId; });
+        const auto unit = std::ranges::find(units, unitId, &UnitRecord::unitId);
         if (unit == units.end()) return factor;
         std::string formula = "1";
         formula += unit->conversionText.Text();
