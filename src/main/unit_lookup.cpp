@@ -25,13 +25,7 @@ bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
     return Folded(text).find(Folded(part)) != std::string::npos;
 }
 
-// Texts are built by appending: GCC 12 at -O3 reports a false overlap on a literal put in front of
-// a temporary string, and that stops the Release build.
-std::string Quoted(std::string_view text) {
-    std::string quoted = "\"";
-    quoted.append(text).append("\"");
-    return quoted;
-}
+std::string Quoted(std::string_view text) { return "\"" + std::string(text) + "\""; }
 
 std::string UnitText(const UnitRecord& unit) {
     std::string text = unit.name.Text();
