@@ -41,7 +41,7 @@ run_tests() {
 
 run_fuzzers() {
     local dir=build-fuzz
-    cmake -S . -B "$dir" -G Ninja -Wno-dev -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    cmake -S . -B "$dir" -G Ninja -Wno-dev -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
         -DQUANTORA_FUZZ=ON -DQUANTORA_TESTS=OFF -DQUANTORA_BENCH=OFF >/dev/null
     cmake --build "$dir" -j "$JOBS" --target fuzzers
     for fuzzer in "$dir"/fuzz/*_fuzz; do
