@@ -34,11 +34,12 @@ TEST(LeadingInteger, ReadsSignAndStopsAtFirstNonDigit) {
 TEST(Settings, MissingKeyReadsEmptyAndDefaultsComeFromTheTable) {
     test::TestProfile profile;
     EXPECT_EQ(ReadSetting(profile.Store(), "Min"), "");
-    const std::pair<const char*, const char*> defaults[] = {
-        {"Min", "1e-9"},   {"Max", "1e12"},   {"BigSymbol", ">>"}, {"SmallSymbol", "<<"},
-        {"Decimal", "6"},  {"ExpMin", "1e-6"}, {"ExpMax", "1e9"},   {"Seperator", "1"},
-        {"First Cat", ""}, {"Auto Download", ""}};
-    for (const auto& [key, value] : defaults) EXPECT_EQ(ReadSettingOrDefault(profile.Store(), key), value) << key;
+    const std::pair<Setting, const char*> defaults[] = {{Setting::kMin, "1e-9"},     {Setting::kMax, "1e12"},
+                                                        {Setting::kBigSymbol, ">>"}, {Setting::kSmallSymbol, "<<"},
+                                                        {Setting::kDecimal, "6"},    {Setting::kExpMin, "1e-6"},
+                                                        {Setting::kExpMax, "1e9"},   {Setting::kSeperator, "1"},
+                                                        {Setting::kFirstCat, ""},    {Setting::kAutoDownload, ""}};
+    for (const auto& [key, value] : defaults) EXPECT_EQ(ReadSetting(profile.Store(), key), value) << KeyOf(key).name;
 }
 
 TEST(Settings, WrittenTextSurvivesReopeningTheProfile) {
@@ -47,7 +48,7 @@ TEST(Settings, WrittenTextSurvivesReopeningTheProfile) {
     EXPECT_TRUE(WriteSetting(profile.Store(), "Min", "0"));
     const auto reopened = profile.Reopen();
     EXPECT_EQ(ReadSetting(*reopened, "Saved X"), "2,5 µm");
-    EXPECT_EQ(ReadSettingOrDefault(*reopened, "Min"), "0");
+    EXPECT_EQ(ReadSetting(*reopened, Setting::kMin), "0");
 }
 
 TEST(ProfileStore, KeepsTextIntegerAndBinaryEntriesPerSection) {

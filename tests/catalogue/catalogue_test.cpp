@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/record_file.h"
+#include "main/catalogue_reload.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 
@@ -71,7 +72,7 @@ protected:
         ASSERT_FALSE(WriteRecordFile(folder_ / name, records).has_value());
     }
 
-    LoadReport Load() { return catalogue_.Load(profile_.Store(), folder_.Path()); }
+    LoadReport Load() { return ReloadCatalogue(catalogue_, profile_.Store(), folder_.Path(), std::nullopt).report; }
 
     test::TempFolder folder_;
     test::TestProfile profile_;
@@ -199,7 +200,7 @@ TEST_F(CatalogueTest, SwitchingModesGivesTheSameTablesAsAFreshStart) {
     EXPECT_NE(common, all);
 
     Catalogue fresh;
-    fresh.Load(*profile_.Reopen(), folder_.Path());
+    ReloadCatalogue(fresh, *profile_.Reopen(), folder_.Path(), std::nullopt);
     EXPECT_EQ(snapshot(fresh), common);
     EXPECT_EQ(ReadSetting(profile_.Store(), "Common Units"), "1");
 }
