@@ -205,6 +205,23 @@ TEST_F(CatalogueTest, SwitchingModesGivesTheSameTablesAsAFreshStart) {
     EXPECT_EQ(ReadSetting(profile_.Store(), "Common Units"), "1");
 }
 
+TEST_F(CatalogueTest, BuildingLeavesTheSetsWholeAndTakesTheModeItIsGiven) {
+    WriteSetting(profile_.Store(), "Common Units", "1");
+    Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Cubit", 0), Unit(1, 202, "Ell", 1, 0)});
+    UnitDataSets sets;
+    LoadReport report = LoadUnitDataSets(folder_.Path(), sets);
+    ASSERT_TRUE(report.complete) << report.error;
+    const Catalogue all = Catalogue::Build(sets, false, report);
+    const Catalogue common = Catalogue::Build(sets, true, report);
+    EXPECT_EQ(Names(all.Units(1)), (std::vector<std::string>{"Cubit", "Fathom", "Inch", "kilometer", "Meter"}));
+    EXPECT_EQ(Names(common.Units(1)), (std::vector<std::string>{"Inch", "kilometer", "Meter"}));
+    EXPECT_EQ(sets.units.Records().size(), 7u);
+    EXPECT_EQ(sets.customUnits.Records().size(), 2u);
+    EXPECT_EQ(sets.temperatures.Records().size(), 2u);
+    EXPECT_EQ(all.Temperatures().size(), 1u);
+    EXPECT_TRUE(report.warnings.empty());
+}
+
 TEST_F(CatalogueTest, ReloadSelectsTheSameLineIndexAgain) {
     Load();
     Write(data_file::kCategories, std::vector{Category(7, "Angle"), Category(1, "Length"), Category(2, "Mass")});
