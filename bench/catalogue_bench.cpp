@@ -2,7 +2,6 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <map>
 
 #ifdef __GLIBC__
 #include <malloc.h>
@@ -14,28 +13,6 @@
 namespace {
 
 using namespace quantora;
-
-class MemoryProfile final : public ProfileStore {
-public:
-    std::string ReadText(std::string_view s, std::string_view e, std::string_view fallback) const override {
-        const auto it = texts_.find(Key(s, e));
-        return it == texts_.end() ? std::string(fallback) : it->second;
-    }
-    bool WriteText(std::string_view s, std::string_view e, std::string_view v) override {
-        texts_[Key(s, e)] = std::string(v);
-        return true;
-    }
-    std::int32_t ReadInt(std::string_view, std::string_view, std::int32_t fallback) const override { return fallback; }
-    bool WriteInt(std::string_view, std::string_view, std::int32_t) override { return true; }
-    std::optional<std::vector<std::uint8_t>> ReadBinary(std::string_view, std::string_view) const override {
-        return std::nullopt;
-    }
-    bool WriteBinary(std::string_view, std::string_view, std::span<const std::uint8_t>) override { return true; }
-
-private:
-    static std::string Key(std::string_view s, std::string_view e) { return std::string(s) + "/" + std::string(e); }
-    std::map<std::string, std::string> texts_;
-};
 
 std::string Numbered(std::string text, int number) {
     text += std::to_string(number);
@@ -83,10 +60,9 @@ std::filesystem::path MakeDataFolder() {
 
 void BM_LoadCatalogue(benchmark::State& state) {
     const auto folder = MakeDataFolder();
-    MemoryProfile profile;
     Catalogue catalogue;
     for (auto _ : state) {
-        catalogue.Load(profile, folder);
+        catalogue.Load(folder, false);
         benchmark::DoNotOptimize(catalogue.CategoryCount());
     }
     const double records = kCategories + kCategories * kUnitsPerCategory + 64 + 50;
@@ -96,10 +72,9 @@ BENCHMARK(BM_LoadCatalogue)->Unit(benchmark::kMillisecond);
 
 void ReportFootprint() {
     const auto folder = MakeDataFolder();
-    MemoryProfile profile;
     const long long before = HeapInUse();
     auto catalogue = std::make_unique<Catalogue>();
-    catalogue->Load(profile, folder);
+    catalogue->Load(folder, false);
     const long long after = HeapInUse();
     std::printf("Loaded catalogue of %d units in %d categories: %.2f MB on the heap\n", kCategories * kUnitsPerCategory,
                 kCategories, static_cast<double>(after - before) / (1024.0 * 1024.0));

@@ -40,14 +40,14 @@ std::vector<UnitRecord> MakeUnits() {
 
 void BM_ConvertGeneralCategory(benchmark::State& state) {
     const std::vector<UnitRecord> units = MakeUnits();
-    const FormatSettings settings;
+    const FormatSettings settings = DefaultFormatSettings();
     const NumberLocale locale;
     FormulaParser parser;
     const ConversionInput input{.typed = "1234.5",
                                 .categoryId = kCategory,
                                 .units = units,
                                 .sourceRow = 17,
-                                .angleMode = 1,
+                                .angleMode = AngleUnit::kDegrees,
                                 .temperatures = {},
                                 .currencies = {}};
     for (auto _ : state) {

@@ -1,45 +1,56 @@
 #include "app/settings.h"
 
-#include <array>
 #include <limits>
-#include <utility>
 
 namespace quantora {
 
 namespace {
 
-constexpr std::array<std::pair<std::string_view, std::string_view>, 8> kDefaults{{
-    {"Min", "1e-9"},
-    {"Max", "1e12"},
-    {"BigSymbol", ">>"},
-    {"SmallSymbol", "<<"},
-    {"Decimal", "6"},
-    {"ExpMin", "1e-6"},
-    {"ExpMax", "1e9"},
-    {"Seperator", "1"},
-}};
-
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 }  // namespace
 
-std::string ReadSetting(const ProfileStore& store, std::string_view key) {
-    return store.ReadText(kSettingsSection, key, "");
+std::string ReadSetting(const ProfileStore& store, std::string_view name) {
+    return store.ReadText(kSettingsSection, name, "");
 }
 
-bool WriteSetting(ProfileStore& store, std::string_view key, std::string_view value) {
-    return store.WriteText(kSettingsSection, key, value);
+bool WriteSetting(ProfileStore& store, std::string_view name, std::string_view value) {
+    return store.WriteText(kSettingsSection, name, value);
 }
 
-std::string_view SettingDefault(std::string_view key) {
-    for (const auto& [name, value] : kDefaults) {
-        if (name == key) return value;
-    }
-    return {};
+std::string_view SettingDefault(Setting setting) { return KeyOf(setting).defaultText; }
+
+std::string ReadSetting(const ProfileStore& store, Setting setting) {
+    const SettingKey& key = KeyOf(setting);
+    return store.ReadText(key.section, key.name, key.defaultText);
 }
 
-std::string ReadSettingOrDefault(const ProfileStore& store, std::string_view key) {
-    return store.ReadText(kSettingsSection, key, SettingDefault(key));
+bool WriteSetting(ProfileStore& store, Setting setting, std::string_view value) {
+    const SettingKey& key = KeyOf(setting);
+    return store.WriteText(key.section, key.name, value);
+}
+
+bool ReadSettingFlag(const ProfileStore& store, Setting setting) { return IsFlagOn(ReadSetting(store, setting)); }
+
+bool WriteSettingFlag(ProfileStore& store, Setting setting, bool on) {
+    return WriteSetting(store, setting, on ? "1" : "0");
+}
+
+int ReadSettingInteger(const ProfileStore& store, Setting setting) {
+    return LeadingInteger(ReadSetting(store, setting));
+}
+
+bool WriteSettingInteger(ProfileStore& store, Setting setting, int value) {
+    return WriteSetting(store, setting, std::to_string(value));
+}
+
+AngleUnit ReadAngleSetting(const ProfileStore& store, Setting setting) {
+    const int stored = ReadSettingInteger(store, setting);
+    return stored == 0 ? AngleUnit::kDegrees : static_cast<AngleUnit>(stored);
+}
+
+bool WriteAngleSetting(ProfileStore& store, Setting setting, AngleUnit unit) {
+    return WriteSettingInteger(store, setting, static_cast<int>(unit));
 }
 
 int LeadingInteger(std::string_view text) {

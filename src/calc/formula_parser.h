@@ -4,7 +4,9 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 
+#include "calc/angle_unit.h"
 #include "calc/formula_functions.h"
 #include "calc/formula_preprocessor.h"
 
@@ -20,6 +22,9 @@ public:
     explicit FormulaParser(UserPrompts* prompts = nullptr);
 
     double Evaluate(std::string formula, double x, std::string& error, int angleUnit);
+    double Evaluate(std::string formula, double x, std::string& error, AngleUnit angleUnit) {
+        return Evaluate(std::move(formula), x, error, static_cast<int>(angleUnit));
+    }
 
     // Stores a value into slot 1 to 9; the letters A to H read slots 1 to 8.
     void SetFunctConst(int index, double value);

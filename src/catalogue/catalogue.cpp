@@ -2,90 +2,38 @@
 
 #include <algorithm>
 
-#include "app/settings.h"
 #include "catalogue/name_order.h"
-#include "catalogue/record_file.h"
 
 namespace quantora {
 
 namespace {
-
-constexpr std::string_view kCommonUnitsKey = "Common Units";
-
-// Index after every entry whose name sorts before or equal to `name`: equal names keep file order.
-template <typename Record>
-std::size_t SortedPosition(std::span<const Record> sorted, const std::string& name) {
-    const auto at = std::upper_bound(sorted.begin(), sorted.end(), name, [](const std::string& key, const Record& r) {
-        return CompareNames(key, r.name.Text()) < 0;
-    });
-    return static_cast<std::size_t>(at - sorted.begin());
-}
-
-std::size_t SortedPosition(const std::vector<std::string>& sorted, const std::string& name) {
-    const auto at = std::upper_bound(sorted.begin(), sorted.end(), name,
-                                     [](const std::string& a, const std::string& b) { return CompareNames(a, b) < 0; });
-    return static_cast<std::size_t>(at - sorted.begin());
-}
 
 void NoteBadCategory(LoadReport& report, std::string_view file, std::int32_t categoryId) {
     report.warnings.push_back(std::string(file) + ": skipped a record of category " + std::to_string(categoryId) +
                               " (category ids are 0 to 1999)");
 }
 
-template <typename Record>
-std::optional<RecordFile<Record>> ReadRequired(const std::filesystem::path& folder, std::string_view name,
-                                               LoadReport& report) {
-    auto file = ReadRecordFile<Record>(folder / name);
-    if (!file.opened) {
-        report.complete = false;
-        report.error = file.error;
-        return std::nullopt;
-    }
-    if (!file.error.empty()) report.warnings.push_back(file.error);
-    return file;
-}
-
-template <typename Record>
-std::vector<Record> ReadOptional(const std::filesystem::path& folder, std::string_view name, LoadReport& report) {
-    auto file = ReadRecordFile<Record>(folder / name);
-    if (file.opened && !file.error.empty()) report.warnings.push_back(file.error);
-    return std::move(file.records);
-}
-
 }  // namespace
 
-LoadReport Catalogue::Load(const ProfileStore& store, const std::filesystem::path& dataFolder) {
-    LoadReport report;
-    commonUnitsMode_ = IsFlagOn(ReadSetting(store, kCommonUnitsKey));
-    Clear();
-
-    const auto categories = ReadRequired<CategoryRecord>(dataFolder, data_file::kCategories, report);
-    if (!categories) return report;
-    AddCategories(categories->records, report);
-    AddCategories(ReadOptional<CategoryRecord>(dataFolder, data_file::kCustomCategories, report), report);
-
-    const auto units = ReadRequired<UnitRecord>(dataFolder, data_file::kUnits, report);
-    if (!units) return report;
-    AddStandardUnits(units->records, report);
-    AddCustomUnits(ReadOptional<UnitRecord>(dataFolder, data_file::kCustomUnits, report), report);
-
-    const auto temperatures = ReadRequired<TemperatureRecord>(dataFolder, data_file::kTemperatures, report);
-    if (!temperatures) return report;
-    std::ranges::copy_if(temperatures->records, std::back_inserter(temperatures_),
+Catalogue Catalogue::Build(const UnitDataSets& sets, bool commonUnitsMode, LoadReport& report) {
+    Catalogue catalogue;
+    catalogue.commonUnitsMode_ = commonUnitsMode;
+    catalogue.AddCategories(sets.categories.Records(), report);
+    catalogue.AddCategories(sets.customCategories.Records(), report);
+    catalogue.AddStandardUnits(sets.units.Records(), report);
+    catalogue.AddCustomUnits(sets.customUnits.Records(), report);
+    std::ranges::copy_if(sets.temperatures.Records(), std::back_inserter(catalogue.temperatures_),
                          [](const TemperatureRecord& r) { return r.IsVisible(); });
-
-    const auto currencies = ReadRequired<CurrencyRecord>(dataFolder, data_file::kCurrencies, report);
-    if (!currencies) return report;
-    std::ranges::copy_if(currencies->records, std::back_inserter(currencies_),
+    std::ranges::copy_if(sets.currencies.Records(), std::back_inserter(catalogue.currencies_),
                          [](const CurrencyRecord& r) { return r.IsVisible(); });
-    return report;
+    return catalogue;
 }
 
-void Catalogue::Clear() {
-    categories_.clear();
-    for (auto& table : unitTables_) table.clear();
-    temperatures_.clear();
-    currencies_.clear();
+LoadReport Catalogue::Load(const std::filesystem::path& dataFolder, bool commonUnitsMode) {
+    UnitDataSets sets;
+    LoadReport report = LoadUnitDataSets(dataFolder, sets);
+    *this = Build(sets, commonUnitsMode, report);
+    return report;
 }
 
 void Catalogue::AddCategories(std::span<const CategoryRecord> records, LoadReport& report) {
@@ -95,7 +43,7 @@ void Catalogue::AddCategories(std::span<const CategoryRecord> records, LoadRepor
             NoteBadCategory(report, "categories", record.categoryId);
             continue;
         }
-        const auto at = SortedPosition<CategoryRecord>(categories_, record.name.Text());
+        const std::size_t at = SortedRecordPosition(categories_, record.name.Text());
         categories_.insert(categories_.begin() + static_cast<std::ptrdiff_t>(at), record);
     }
 }
@@ -120,7 +68,7 @@ void Catalogue::AddStandardUnits(std::span<const UnitRecord> records, LoadReport
         }
         if (!Keeps(record)) continue;
         const std::string name = record.name.Text();
-        const std::size_t at = SortedPosition(runNames, name);
+        const std::size_t at = SortedInsertPosition(runNames, name);
         runNames.insert(runNames.begin() + static_cast<std::ptrdiff_t>(at), name);
         auto& table = unitTables_[static_cast<std::size_t>(record.categoryId)];
         table.insert(table.begin() + static_cast<std::ptrdiff_t>(std::min(at, table.size())), record);
@@ -135,7 +83,7 @@ void Catalogue::AddCustomUnits(std::span<const UnitRecord> records, LoadReport& 
         }
         if (!Keeps(record)) continue;
         auto& table = unitTables_[static_cast<std::size_t>(record.categoryId)];
-        const auto at = SortedPosition<UnitRecord>(table, record.name.Text());
+        const std::size_t at = SortedRecordPosition(table, record.name.Text());
         table.insert(table.begin() + static_cast<std::ptrdiff_t>(at), record);
     }
 }
@@ -160,25 +108,6 @@ std::optional<std::size_t> Catalogue::FindUnitRow(std::int32_t categoryId, std::
 const UnitRecord* Catalogue::FindUnit(std::int32_t categoryId, std::int32_t unitId) const {
     const auto row = FindUnitRow(categoryId, unitId);
     return row ? UnitAt(categoryId, *row) : nullptr;
-}
-
-CatalogueReload ReloadCatalogue(Catalogue& catalogue, const ProfileStore& store,
-                                const std::filesystem::path& dataFolder, std::optional<std::size_t> selectedLine) {
-    CatalogueReload reload{catalogue.Load(store, dataFolder), std::nullopt};
-    if (selectedLine && *selectedLine < catalogue.CategoryCount()) reload.lineToSelect = selectedLine;
-    return reload;
-}
-
-CatalogueReload ShowAllUnits(Catalogue& catalogue, ProfileStore& store, const std::filesystem::path& dataFolder,
-                             std::optional<std::size_t> selectedLine) {
-    WriteSetting(store, kCommonUnitsKey, "0");
-    return ReloadCatalogue(catalogue, store, dataFolder, selectedLine);
-}
-
-CatalogueReload ShowCommonUnits(Catalogue& catalogue, ProfileStore& store, const std::filesystem::path& dataFolder,
-                                std::optional<std::size_t> selectedLine) {
-    WriteSetting(store, kCommonUnitsKey, "1");
-    return ReloadCatalogue(catalogue, store, dataFolder, selectedLine);
 }
 
 }  // namespace quantora

@@ -5,38 +5,23 @@
 #include <filesystem>
 #include <optional>
 #include <span>
-#include <string>
 #include <vector>
 
-#include "app/profile_store.h"
 #include "catalogue/records.h"
+#include "catalogue/unit_data_sets.h"
 
 namespace quantora {
-
-// Data file names in the data folder.
-namespace data_file {
-inline constexpr std::string_view kCategories = "cat.dat";
-inline constexpr std::string_view kCustomCategories = "catcust.dat";
-inline constexpr std::string_view kUnits = "item.dat";
-inline constexpr std::string_view kCustomUnits = "itemcust.dat";
-inline constexpr std::string_view kTemperatures = "temp.dat";
-inline constexpr std::string_view kCurrencies = "curr.dat";
-}  // namespace data_file
-
-// The outcome of a load. When a required file cannot be opened, `complete` is false, `error` names
-// the file and the system's reason, and the tables hold what was read before it.
-struct LoadReport {
-    bool complete = true;
-    std::string error;
-    // Things skipped on the way: partial records at a file's end, records with an impossible category.
-    std::vector<std::string> warnings;
-};
 
 // The main window's in-memory copy of the unit data, in display order.
 class Catalogue {
 public:
-    // Empties and refills everything from the data folder; "Common Units" is read from the profile.
-    LoadReport Load(const ProfileStore& store, const std::filesystem::path& dataFolder);
+    // The display tables of the data sets. Hidden records are left out, the user's categories and
+    // units are merged into the sorted order of the standard ones, and in common-units mode only
+    // common units are kept. Records with an impossible category are skipped and noted in `report`.
+    static Catalogue Build(const UnitDataSets& sets, bool commonUnitsMode, LoadReport& report);
+
+    // Empties and refills everything from the data folder's files.
+    LoadReport Load(const std::filesystem::path& dataFolder, bool commonUnitsMode);
 
     bool CommonUnitsMode() const { return commonUnitsMode_; }
 
@@ -58,7 +43,6 @@ public:
     std::span<const CurrencyRecord> Currencies() const { return currencies_; }
 
 private:
-    void Clear();
     void AddCategories(std::span<const CategoryRecord> records, LoadReport& report);
     void AddStandardUnits(std::span<const UnitRecord> records, LoadReport& report);
     void AddCustomUnits(std::span<const UnitRecord> records, LoadReport& report);
@@ -70,21 +54,5 @@ private:
     std::vector<TemperatureRecord> temperatures_;
     std::vector<CurrencyRecord> currencies_;
 };
-
-// What a reload hands back to the window: the load's report and the category line to select again
-// (the line that was selected before, when the new list still has it).
-struct CatalogueReload {
-    LoadReport report;
-    std::optional<std::size_t> lineToSelect;
-};
-
-// Reload after the Options window's OK or an update that replaced files.
-CatalogueReload ReloadCatalogue(Catalogue& catalogue, const ProfileStore& store,
-                                const std::filesystem::path& dataFolder, std::optional<std::size_t> selectedLine);
-// The "All Units" and "Common Units" choices: store the mode, then reload.
-CatalogueReload ShowAllUnits(Catalogue& catalogue, ProfileStore& store, const std::filesystem::path& dataFolder,
-                             std::optional<std::size_t> selectedLine);
-CatalogueReload ShowCommonUnits(Catalogue& catalogue, ProfileStore& store, const std::filesystem::path& dataFolder,
-                                std::optional<std::size_t> selectedLine);
 
 }  // namespace quantora

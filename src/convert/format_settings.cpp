@@ -1,32 +1,52 @@
 #include "convert/format_settings.h"
 
+#include <optional>
+
 #include "app/settings.h"
 #include "convert/leading_number.h"
 
 namespace quantora {
 
-int SanitiseDecimals(std::string_view text) {
-    if (text.empty() || text.size() > 3) return kDefaultDecimals;
+namespace {
+
+std::optional<int> DecimalsOf(std::string_view text) {
+    if (text.empty() || text.size() > 3) return std::nullopt;
     int value = 0;
     for (char c : text) {
-        if (c < '0' || c > '9') return kDefaultDecimals;
+        if (c < '0' || c > '9') return std::nullopt;
         value = value * 10 + (c - '0');
     }
-    return value <= kMaxDecimals ? value : kDefaultDecimals;
+    if (value > kMaxDecimals) return std::nullopt;
+    return value;
+}
+
+template <typename ReadText>
+FormatSettings FormatSettingsFrom(ReadText read) {
+    const auto number = [&read](Setting setting) { return LeadingDecimal(read(setting)); };
+    FormatSettings settings;
+    settings.min = number(Setting::kMin);
+    settings.max = number(Setting::kMax);
+    settings.smallSymbol = read(Setting::kSmallSymbol);
+    settings.bigSymbol = read(Setting::kBigSymbol);
+    settings.decimals = SanitiseDecimals(read(Setting::kDecimal));
+    settings.expMin = number(Setting::kExpMin);
+    settings.expMax = number(Setting::kExpMax);
+    settings.grouping = IsFlagOn(read(Setting::kSeperator));
+    return settings;
+}
+
+}  // namespace
+
+int SanitiseDecimals(std::string_view text) {
+    return DecimalsOf(text).value_or(DecimalsOf(SettingDefault(Setting::kDecimal)).value_or(0));
 }
 
 FormatSettings ReadFormatSettings(const ProfileStore& store) {
-    const auto number = [&store](std::string_view key) { return LeadingDecimal(ReadSettingOrDefault(store, key)); };
-    FormatSettings settings;
-    settings.min = number("Min");
-    settings.max = number("Max");
-    settings.smallSymbol = ReadSettingOrDefault(store, "SmallSymbol");
-    settings.bigSymbol = ReadSettingOrDefault(store, "BigSymbol");
-    settings.decimals = SanitiseDecimals(ReadSettingOrDefault(store, "Decimal"));
-    settings.expMin = number("ExpMin");
-    settings.expMax = number("ExpMax");
-    settings.grouping = IsFlagOn(ReadSettingOrDefault(store, "Seperator"));
-    return settings;
+    return FormatSettingsFrom([&store](Setting setting) { return ReadSetting(store, setting); });
+}
+
+FormatSettings DefaultFormatSettings() {
+    return FormatSettingsFrom([](Setting setting) { return std::string(SettingDefault(setting)); });
 }
 
 }  // namespace quantora

@@ -37,10 +37,12 @@ std::string WithPowersOfTen(std::string_view typed) {
 }
 
 // Every category but the angle ones works in degrees, whatever the window's angle choice.
-int EffectiveAngleMode(const ConversionInput& input) { return UsesAngleMode(input.categoryId) ? input.angleMode : 1; }
+AngleUnit EffectiveAngleMode(const ConversionInput& input) {
+    return UsesAngleMode(input.categoryId) ? input.angleMode : AngleUnit::kDegrees;
+}
 
 // The typed value in base units, or nullopt when the source's reference chain is a cycle.
-std::optional<double> SourceValue(const ConversionInput& input, const UnitRecord& source, double x, int angleMode,
+std::optional<double> SourceValue(const ConversionInput& input, const UnitRecord& source, double x, AngleUnit angleMode,
                                   FormulaParser& parser) {
     std::string ignoredError;
     const double value = parser.Evaluate(UnitFormula(WithPowersOfTen(input.typed), source), x, ignoredError, angleMode);
@@ -54,7 +56,7 @@ struct RowContext {
     const ConversionInput& input;
     std::optional<double> v;  // source value in base units (ordinary categories)
     double b;                 // value the row formulas see as x
-    int angleMode;
+    AngleUnit angleMode;
     const FormatSettings& settings;
     const NumberLocale& locale;
     FormulaParser& parser;
@@ -82,7 +84,7 @@ std::vector<std::optional<std::string>> ConvertGeneral(const ConversionInput& in
                                                        FormulaParser& parser) {
     const UnitRecord& source = input.units[sourceRow];
     const double x = LeadingDecimal(input.typed);
-    const int angleMode = EffectiveAngleMode(input);
+    const AngleUnit angleMode = EffectiveAngleMode(input);
     std::vector<std::optional<std::string>> rows(input.units.size());
     rows[sourceRow] = std::string(input.typed);
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/angle_unit.h"
 #include "catalogue/records.h"
 #include "convert/format_settings.h"
 #include "convert/number_locale.h"
@@ -22,7 +23,7 @@ struct ConversionInput {
     std::int32_t categoryId = 0;
     std::span<const UnitRecord> units;            // the category's unit table, in list order
     std::optional<std::size_t> sourceRow;         // the selected source row
-    int angleMode = 1;                            // 1 degrees, 2 radians, 3 grads
+    AngleUnit angleMode = AngleUnit::kDegrees;
     std::span<const TemperatureRecord> temperatures;
     std::span<const CurrencyRecord> currencies;
 };

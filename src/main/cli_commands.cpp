@@ -19,8 +19,6 @@ namespace quantora {
 
 namespace {
 
-constexpr int kDegrees = 1;
-
 // The four labels of the result line as one line of text, blank-separated like the window's labels.
 std::string JoinResultLine(const ResultLine& line) {
     std::string text;
@@ -42,15 +40,10 @@ CliOutcome Usage(std::string message) {
 
 CliOutcome Failure(int exitCode, std::string message) { return {exitCode, "", std::move(message) + "\n"}; }
 
-// The angle unit a setting holds; anything below 1 is degrees.
-int AngleSetting(const ProfileStore& profile, std::string_view key) {
-    const int unit = LeadingInteger(ReadSetting(profile, key));
-    return unit < 1 ? kDegrees : unit;
-}
-
 CliOutcome Evaluate(const CliArguments& arguments, const CliEnvironment& environment) {
     const double x = arguments.x ? LeadingDecimal(*arguments.x) : 0.0;
-    const int angleUnit = arguments.angleUnit.value_or(AngleSetting(environment.profile, "Deg"));
+    const AngleUnit angleUnit = arguments.angleUnit ? static_cast<AngleUnit>(*arguments.angleUnit)
+                                                    : ReadAngleSetting(environment.profile, Setting::kDeg);
     FormulaParser parser;
     std::string error;
     const double value = parser.Evaluate(Utf8ToCp1252(arguments.operands[0]), x, error, angleUnit);
@@ -64,7 +57,8 @@ public:
         : arguments_(arguments), environment_(environment) {}
 
     CliOutcome Run() {
-        const LoadReport report = catalogue_.Load(environment_.profile, DataFolder());
+        const LoadReport report =
+            catalogue_.Load(DataFolder(), ReadSettingFlag(environment_.profile, Setting::kCommonUnits));
         if (!report.complete) return Failure(cli_exit::kDataError, "quantora-cli: " + report.error);
         switch (arguments_.command) {
             case CliCommand::kCategories: return Categories();
@@ -123,7 +117,7 @@ private:
                                     .categoryId = categoryId,
                                     .units = units,
                                     .sourceRow = choice.sourceRow,
-                                    .angleMode = StoredAngleMode(environment_.profile),
+                                    .angleMode = ReadAngleSetting(environment_.profile, Setting::kDegree),
                                     .temperatures = catalogue_.Temperatures(),
                                     .currencies = catalogue_.Currencies()};
         FormulaParser parser;

@@ -294,7 +294,7 @@ void CConverterDlg::CreateChoices() {
     for (std::size_t i = 0; i < angles.size(); ++i) {
         auto* radio = CreateRadio(angles[i].first, QString::fromUtf8(angles[i].second), places[i], *angleChoice_);
         radio->hide();
-        const int mode = angle_mode::kDegrees + static_cast<int>(i);
+        const AngleUnit mode = std::array{AngleUnit::kDegrees, AngleUnit::kRadians, AngleUnit::kGrads}[i];
         connect(radio, &QRadioButton::clicked, this, [this, mode] { OnAngleChosen(mode); });
     }
 }
@@ -446,7 +446,7 @@ void CConverterDlg::OnAllUnits() { LoadCatalogue(model_.ShowAllUnits(SelectedCat
 
 void CConverterDlg::OnCommonUnits() { LoadCatalogue(model_.ShowCommonUnits(SelectedCategoryLine())); }
 
-void CConverterDlg::OnAngleChosen(int mode) {
+void CConverterDlg::OnAngleChosen(AngleUnit mode) {
     model_.StoreAngleMode(mode);
     RunCategorySelection();
 }

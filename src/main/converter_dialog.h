@@ -106,7 +106,7 @@ private:
     void OnSwap();
     void OnAllUnits();
     void OnCommonUnits();
-    void OnAngleChosen(int mode);
+    void OnAngleChosen(AngleUnit mode);
     void OnDestinationDoubleClicked();
     void OnFind();
 

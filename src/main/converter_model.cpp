@@ -9,30 +9,16 @@
 
 namespace quantora {
 
-namespace {
-
-constexpr std::string_view kFirstCategory = "First Cat";
-constexpr std::string_view kAngleMode = "Degree";
-constexpr std::string_view kCommonUnits = "Common Units";
-constexpr std::string_view kSavedValue = "Saved X";
-
-}  // namespace
-
 FindTarget DecodeFindCode(int code) {
     return {static_cast<std::size_t>(code % 1000), static_cast<std::size_t>(code / 1000)};
 }
 
 std::string InitialValueText(const ProfileStore& store) {
-    std::string saved = ReadSetting(store, kSavedValue);
+    std::string saved = ReadSetting(store, Setting::kSavedX);
     return saved.empty() ? "1" : saved;
 }
 
-void SaveValueText(ProfileStore& store, std::string_view text) { WriteSetting(store, kSavedValue, text); }
-
-int StoredAngleMode(const ProfileStore& store) {
-    const int stored = LeadingInteger(ReadSetting(store, kAngleMode));
-    return stored == 0 ? angle_mode::kDegrees : stored;
-}
+void SaveValueText(ProfileStore& store, std::string_view text) { WriteSetting(store, Setting::kSavedX, text); }
 
 ConverterModel::ConverterModel(ProfileStore& store, std::filesystem::path dataFolder)
     : store_(store), dataFolder_(std::move(dataFolder)) {}
@@ -49,7 +35,7 @@ CatalogueReload ConverterModel::ShowCommonUnits(std::optional<std::size_t> selec
     return quantora::ShowCommonUnits(catalogue_, store_, dataFolder_, selectedLine);
 }
 
-bool ConverterModel::CommonUnitsSetting() const { return IsFlagOn(ReadSetting(store_, kCommonUnits)); }
+bool ConverterModel::CommonUnitsSetting() const { return ReadSettingFlag(store_, Setting::kCommonUnits); }
 
 CategorySelection ConverterModel::SelectCategory(std::optional<std::size_t> selectedLine) {
     rows_.clear();
@@ -57,7 +43,7 @@ CategorySelection ConverterModel::SelectCategory(std::optional<std::size_t> sele
     destinationRow_.reset();
     CategorySelection selection;
     if (!selectedLine) {
-        const int firstCategory = LeadingInteger(ReadSetting(store_, kFirstCategory));
+        const int firstCategory = ReadSettingInteger(store_, Setting::kFirstCat);
         if (firstCategory >= 0) selectedLine = static_cast<std::size_t>(firstCategory);
     }
     if (!selectedLine || *selectedLine >= catalogue_.CategoryCount()) {
@@ -68,7 +54,7 @@ CategorySelection ConverterModel::SelectCategory(std::optional<std::size_t> sele
     const CategoryRecord& category = catalogue_.CategoryAt(*selectedLine);
     categoryId_ = category.categoryId;
     ChooseAngle(selection);
-    WriteSetting(store_, kFirstCategory, std::to_string(*selectedLine));
+    WriteSetting(store_, Setting::kFirstCat, std::to_string(*selectedLine));
     FillRows();
     ChooseRows(category, selection);
     return selection;
@@ -77,12 +63,11 @@ CategorySelection ConverterModel::SelectCategory(std::optional<std::size_t> sele
 void ConverterModel::ChooseAngle(CategorySelection& selection) {
     selection.angleChoicesShown = UsesAngleMode(categoryId_);
     if (!selection.angleChoicesShown) {
-        angleMode_ = angle_mode::kDegrees;
+        angleMode_ = AngleUnit::kDegrees;
         return;
     }
-    angleMode_ = StoredAngleMode(store_);
-    const bool known = angleMode_ >= angle_mode::kDegrees && angleMode_ <= angle_mode::kGrads;
-    selection.checkedAngle = known ? angleMode_ : 0;
+    angleMode_ = ReadAngleSetting(store_, Setting::kDegree);
+    selection.checkedAngle = IsKnownAngleUnit(angleMode_) ? static_cast<int>(angleMode_) : 0;
 }
 
 void ConverterModel::FillRows() {
@@ -116,7 +101,7 @@ std::string ConverterModel::SelectionEntry(char which) const {
     return entry;
 }
 
-void ConverterModel::StoreAngleMode(int mode) { WriteSetting(store_, kAngleMode, std::to_string(mode)); }
+void ConverterModel::StoreAngleMode(AngleUnit mode) { WriteAngleSetting(store_, Setting::kDegree, mode); }
 
 void ConverterModel::SelectSource(std::size_t row) {
     const UnitRecord* unit = catalogue_.UnitAt(categoryId_, row);

@@ -9,19 +9,14 @@
 #include <vector>
 
 #include "app/profile_store.h"
+#include "calc/angle_unit.h"
 #include "calc/formula_parser.h"
 #include "catalogue/catalogue.h"
 #include "convert/number_locale.h"
+#include "main/catalogue_reload.h"
 #include "main/result_line.h"
 
 namespace quantora {
-
-// Angle modes as the evaluator numbers them.
-namespace angle_mode {
-inline constexpr int kDegrees = 1;
-inline constexpr int kRadians = 2;
-inline constexpr int kGrads = 3;
-}  // namespace angle_mode
 
 // What the window shows after a category selection.
 struct CategorySelection {
@@ -39,9 +34,6 @@ struct FindTarget {
     bool operator==(const FindTarget&) const = default;
 };
 FindTarget DecodeFindCode(int code);
-
-// The angle mode "Degree" holds, 0 counting as degrees; other values pass as they are.
-int StoredAngleMode(const ProfileStore& store);
 
 // The value box at start: the saved text, or "1" when there is none.
 std::string InitialValueText(const ProfileStore& store);
@@ -62,7 +54,7 @@ public:
     // finds the rows to select. The window selects them and reports each through SelectSource
     // and SelectDestination, as a user's selection would.
     CategorySelection SelectCategory(std::optional<std::size_t> selectedLine);
-    void StoreAngleMode(int mode);
+    void StoreAngleMode(AngleUnit mode);
 
     void SelectSource(std::size_t row);
     void SelectDestination(std::size_t row);
@@ -79,7 +71,7 @@ public:
     std::int32_t CategoryId() const { return categoryId_; }
     std::optional<std::size_t> SourceRow() const { return sourceRow_; }
     std::optional<std::size_t> DestinationRow() const { return destinationRow_; }
-    int AngleMode() const { return angleMode_; }
+    AngleUnit AngleMode() const { return angleMode_; }
 
 private:
     std::string SelectionEntry(char which) const;
@@ -96,7 +88,7 @@ private:
     std::int32_t categoryId_ = 0;
     std::optional<std::size_t> sourceRow_;
     std::optional<std::size_t> destinationRow_;
-    int angleMode_ = angle_mode::kDegrees;
+    AngleUnit angleMode_ = AngleUnit::kDegrees;
     std::vector<UnitRowTexts> rows_;
 };
 

@@ -34,11 +34,56 @@ TEST(LeadingInteger, ReadsSignAndStopsAtFirstNonDigit) {
 TEST(Settings, MissingKeyReadsEmptyAndDefaultsComeFromTheTable) {
     test::TestProfile profile;
     EXPECT_EQ(ReadSetting(profile.Store(), "Min"), "");
-    const std::pair<const char*, const char*> defaults[] = {
-        {"Min", "1e-9"},   {"Max", "1e12"},   {"BigSymbol", ">>"}, {"SmallSymbol", "<<"},
-        {"Decimal", "6"},  {"ExpMin", "1e-6"}, {"ExpMax", "1e9"},   {"Seperator", "1"},
-        {"First Cat", ""}, {"Auto Download", ""}};
-    for (const auto& [key, value] : defaults) EXPECT_EQ(ReadSettingOrDefault(profile.Store(), key), value) << key;
+    const std::pair<Setting, const char*> defaults[] = {{Setting::kMin, "1e-9"},     {Setting::kMax, "1e12"},
+                                                        {Setting::kBigSymbol, ">>"}, {Setting::kSmallSymbol, "<<"},
+                                                        {Setting::kDecimal, "6"},    {Setting::kExpMin, "1e-6"},
+                                                        {Setting::kExpMax, "1e9"},   {Setting::kSeperator, "1"},
+                                                        {Setting::kFirstCat, ""},    {Setting::kAutoDownload, ""}};
+    for (const auto& [key, value] : defaults) EXPECT_EQ(ReadSetting(profile.Store(), key), value) << KeyOf(key).name;
+}
+
+struct StoredNumberCase {
+    const char* text;
+    bool flag;
+    int integer;
+    AngleUnit angle;
+};
+
+TEST(Settings, TypedReadersParseTheLeadingInteger) {
+    test::TestProfile profile;
+    EXPECT_FALSE(ReadSettingFlag(profile.Store(), Setting::kDegree));
+    EXPECT_EQ(ReadSettingInteger(profile.Store(), Setting::kDegree), 0);
+    EXPECT_EQ(ReadAngleSetting(profile.Store(), Setting::kDegree), AngleUnit::kDegrees);
+    const StoredNumberCase cases[] = {
+        {" 1x", true, 1, AngleUnit::kDegrees},         {"2", false, 2, AngleUnit::kRadians},
+        {"3 grads", false, 3, AngleUnit::kGrads},      {"0", false, 0, AngleUnit::kDegrees},
+        {"abc", false, 0, AngleUnit::kDegrees},        {"5", false, 5, static_cast<AngleUnit>(5)},
+        {"-1", false, -1, static_cast<AngleUnit>(-1)},
+    };
+    for (const auto& c : cases) {
+        WriteSetting(profile.Store(), "Degree", c.text);
+        EXPECT_EQ(ReadSettingFlag(profile.Store(), Setting::kDegree), c.flag) << c.text;
+        EXPECT_EQ(ReadSettingInteger(profile.Store(), Setting::kDegree), c.integer) << c.text;
+        EXPECT_EQ(ReadAngleSetting(profile.Store(), Setting::kDegree), c.angle) << c.text;
+    }
+    EXPECT_TRUE(ReadSettingFlag(profile.Store(), Setting::kSeperator));
+    EXPECT_EQ(ReadSettingInteger(profile.Store(), Setting::kDecimal), 6);
+}
+
+TEST(Settings, TypedWritersStoreTheTextsTheReadersExpectInTheKeysSection) {
+    test::TestProfile profile;
+    EXPECT_TRUE(WriteSettingFlag(profile.Store(), Setting::kAutoDownload, true));
+    EXPECT_TRUE(WriteSettingFlag(profile.Store(), Setting::kCommonUnits, false));
+    EXPECT_TRUE(WriteAngleSetting(profile.Store(), Setting::kDeg, AngleUnit::kGrads));
+    EXPECT_TRUE(WriteSettingInteger(profile.Store(), Setting::kFirstCat, 12));
+    EXPECT_TRUE(WriteSetting(profile.Store(), Setting::kFormulaFx, "sin(x)"));
+    const auto reopened = profile.Reopen();
+    EXPECT_EQ(ReadSetting(*reopened, "Auto Download"), "1");
+    EXPECT_EQ(ReadSetting(*reopened, "Common Units"), "0");
+    EXPECT_EQ(ReadSetting(*reopened, "Deg"), "3");
+    EXPECT_EQ(ReadSetting(*reopened, "First Cat"), "12");
+    EXPECT_EQ(reopened->ReadText("Formulas", "fx", ""), "sin(x)");
+    EXPECT_EQ(ReadSetting(*reopened, "fx"), "");
 }
 
 TEST(Settings, WrittenTextSurvivesReopeningTheProfile) {
@@ -47,7 +92,7 @@ TEST(Settings, WrittenTextSurvivesReopeningTheProfile) {
     EXPECT_TRUE(WriteSetting(profile.Store(), "Min", "0"));
     const auto reopened = profile.Reopen();
     EXPECT_EQ(ReadSetting(*reopened, "Saved X"), "2,5 µm");
-    EXPECT_EQ(ReadSettingOrDefault(*reopened, "Min"), "0");
+    EXPECT_EQ(ReadSetting(*reopened, Setting::kMin), "0");
 }
 
 TEST(ProfileStore, KeepsTextIntegerAndBinaryEntriesPerSection) {

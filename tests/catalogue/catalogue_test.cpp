@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/record_file.h"
+#include "main/catalogue_reload.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 
@@ -71,7 +72,7 @@ protected:
         ASSERT_FALSE(WriteRecordFile(folder_ / name, records).has_value());
     }
 
-    LoadReport Load() { return catalogue_.Load(profile_.Store(), folder_.Path()); }
+    LoadReport Load() { return ReloadCatalogue(catalogue_, profile_.Store(), folder_.Path(), std::nullopt).report; }
 
     test::TempFolder folder_;
     test::TestProfile profile_;
@@ -199,9 +200,26 @@ TEST_F(CatalogueTest, SwitchingModesGivesTheSameTablesAsAFreshStart) {
     EXPECT_NE(common, all);
 
     Catalogue fresh;
-    fresh.Load(*profile_.Reopen(), folder_.Path());
+    ReloadCatalogue(fresh, *profile_.Reopen(), folder_.Path(), std::nullopt);
     EXPECT_EQ(snapshot(fresh), common);
     EXPECT_EQ(ReadSetting(profile_.Store(), "Common Units"), "1");
+}
+
+TEST_F(CatalogueTest, BuildingLeavesTheSetsWholeAndTakesTheModeItIsGiven) {
+    WriteSetting(profile_.Store(), "Common Units", "1");
+    Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Cubit", 0), Unit(1, 202, "Ell", 1, 0)});
+    UnitDataSets sets;
+    LoadReport report = LoadUnitDataSets(folder_.Path(), sets);
+    ASSERT_TRUE(report.complete) << report.error;
+    const Catalogue all = Catalogue::Build(sets, false, report);
+    const Catalogue common = Catalogue::Build(sets, true, report);
+    EXPECT_EQ(Names(all.Units(1)), (std::vector<std::string>{"Cubit", "Fathom", "Inch", "kilometer", "Meter"}));
+    EXPECT_EQ(Names(common.Units(1)), (std::vector<std::string>{"Inch", "kilometer", "Meter"}));
+    EXPECT_EQ(sets.units.Records().size(), 7u);
+    EXPECT_EQ(sets.customUnits.Records().size(), 2u);
+    EXPECT_EQ(sets.temperatures.Records().size(), 2u);
+    EXPECT_EQ(all.Temperatures().size(), 1u);
+    EXPECT_TRUE(report.warnings.empty());
 }
 
 TEST_F(CatalogueTest, ReloadSelectsTheSameLineIndexAgain) {

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 #include "catalogue/cp1252.h"
 #include "catalogue/name_order.h"
+#include "catalogue/records.h"
 
 namespace quantora {
 namespace {
@@ -43,6 +48,21 @@ TEST(NameOrder, IgnoresCaseAndSortsAccentsWithTheirLetter) {
     EXPECT_LT(CompareNames("R\xE9" "aumur", "Rod"), 0);
     EXPECT_EQ(CompareNames("same", "same"), 0);
     EXPECT_LT(CompareNames("Gram", "Gram-force"), 0);
+}
+
+// A name joins after the names that sort before or equal to it, so equal names keep the order in
+// which they were added.
+TEST(NameOrder, InsertPositionFollowsEqualNames) {
+    const std::vector<std::string> names{"apple", "Banana", "BANANA", "cherry"};
+    std::vector<CategoryRecord> records(names.size());
+    for (std::size_t i = 0; i < names.size(); ++i) ASSERT_FALSE(records[i].name.Assign(names[i], "name"));
+    const std::pair<const char*, std::size_t> cases[] = {
+        {"banana", 3}, {"Avocado", 1}, {"\xC5ngstr\xF6m", 0}, {"APPLE", 1}, {"zebra", 4}, {"Cherry pie", 4}};
+    for (const auto& [name, position] : cases) {
+        EXPECT_EQ(SortedInsertPosition(names, name), position) << name;
+        EXPECT_EQ(SortedRecordPosition(records, name), position) << name;
+    }
+    EXPECT_EQ(SortedInsertPosition(std::vector<std::string>{}, "any"), 0u);
 }
 
 }  // namespace

@@ -39,7 +39,7 @@ void ExpectRows(const ConversionCase& c, const std::vector<TemperatureRecord>& t
                                 .categoryId = c.categoryId,
                                 .units = units,
                                 .sourceRow = c.sourceRow,
-                                .angleMode = c.angleMode,
+                                .angleMode = static_cast<AngleUnit>(c.angleMode),
                                 .temperatures = temperatures,
                                 .currencies = currencies};
     const ConversionResult result = test::RunConversion(input, c.stored);
@@ -258,7 +258,7 @@ TEST(ConvertUnitsTest, ComputesNothingWithoutTextOrSourceRow) {
                                     .categoryId = kLength,
                                     .units = units,
                                     .sourceRow = c.sourceRow,
-                                    .angleMode = 1,
+                                    .angleMode = AngleUnit::kDegrees,
                                     .temperatures = {},
                                     .currencies = {}};
         const ConversionResult result = test::RunConversion(input);

@@ -143,7 +143,7 @@ TEST_F(ConverterModelTest, AngleChoicesFollowTheCategoryAndTheStoredMode) {
         const CategorySelection selection = model_.SelectCategory(c.line);
         EXPECT_EQ(selection.angleChoicesShown, c.shown);
         EXPECT_EQ(selection.checkedAngle, c.checked);
-        EXPECT_EQ(model_.AngleMode(), c.mode);
+        EXPECT_EQ(static_cast<int>(model_.AngleMode()), c.mode);
     }
 }
 

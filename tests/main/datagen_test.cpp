@@ -11,7 +11,6 @@
 #include "convert/trim_blanks.h"
 #include "main/master_text.h"
 #include "support/temp_folder.h"
-#include "support/test_profile.h"
 #include "update/list_entry.h"
 
 namespace quantora {
@@ -77,9 +76,8 @@ TEST_F(Datagen, BuildsFilesTheCatalogueLoads) {
         << Messages();
     ASSERT_EQ(Run("stamps first " + Quoted(data_)), 0) << Messages();
 
-    test::TestProfile profile;
     Catalogue catalogue;
-    const LoadReport report = catalogue.Load(profile.Store(), data_);
+    const LoadReport report = catalogue.Load(data_, false);
     ASSERT_TRUE(report.complete) << report.error;
     EXPECT_TRUE(report.warnings.empty());
     EXPECT_EQ(catalogue.CategoryCount(), 28u);
@@ -138,9 +136,8 @@ TEST_F(Datagen, RefusesUnknownCommands) {
 // The files the build put beside the program, from whatever master texts the tree holds.
 TEST(ShippedUnitData, LoadsWholeAndKeepsTheFixedCategories) {
     const fs::path data = QUANTORA_DATA_DIR;
-    test::TestProfile profile;
     Catalogue catalogue;
-    const LoadReport report = catalogue.Load(profile.Store(), data);
+    const LoadReport report = catalogue.Load(data, false);
     ASSERT_TRUE(report.complete) << report.error;
     EXPECT_TRUE(report.warnings.empty());
     EXPECT_EQ(catalogue.UnitCount(17), 5u);

@@ -21,6 +21,7 @@
 #include "convert/format_settings.h"
 #include "convert/number_locale.h"
 #include "convert/unit_conversion.h"
+#include "main/catalogue_reload.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 
@@ -1268,7 +1269,7 @@ class ShippedUnits : public ::testing::Test {
 protected:
     void SetUp() override {
         WriteSetting(profile_.Store(), "Common Units", "0");
-        const LoadReport report = catalogue_.Load(profile_.Store(), kDataFolder);
+        const LoadReport report = ReloadCatalogue(catalogue_, profile_.Store(), kDataFolder, std::nullopt).report;
         ASSERT_TRUE(report.complete) << report.error;
     }
 
@@ -1591,7 +1592,7 @@ TEST_F(ShippedUnits, CurrencyUnitsRepeatTheirRate) {
 // they must be common units.
 TEST_F(ShippedUnits, DefaultUnitsAreCommonUnits) {
     WriteSetting(profile_.Store(), "Common Units", "1");
-    const LoadReport report = catalogue_.Load(profile_.Store(), kDataFolder);
+    const LoadReport report = ReloadCatalogue(catalogue_, profile_.Store(), kDataFolder, std::nullopt).report;
     ASSERT_TRUE(report.complete) << report.error;
     ASSERT_TRUE(catalogue_.CommonUnitsMode());
     for (const CategoryRecord& category : catalogue_.Categories()) {

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/record_set.h"
+#include "catalogue/records.h"
+
+namespace quantora {
+
+// Data file names in the data folder.
+namespace data_file {
+inline constexpr std::string_view kCategories = "cat.dat";
+inline constexpr std::string_view kCustomCategories = "catcust.dat";
+inline constexpr std::string_view kUnits = "item.dat";
+inline constexpr std::string_view kCustomUnits = "itemcust.dat";
+inline constexpr std::string_view kTemperatures = "temp.dat";
+inline constexpr std::string_view kCurrencies = "curr.dat";
+}  // namespace data_file
+
+// The outcome of a load. When a required file cannot be opened, `complete` is false, `error` names
+// the file and the system's reason, and the sets hold what was read before it.
+struct LoadReport {
+    bool complete = true;
+    std::string error;
+    // Things skipped on the way: partial records at a file's end, records with an impossible category.
+    std::vector<std::string> warnings;
+};
+
+// The six unit data files, each kept whole. The user's files stay apart from the standard ones.
+struct UnitDataSets {
+    RecordSet<CategoryRecord> categories;
+    RecordSet<CategoryRecord> customCategories;
+    RecordSet<UnitRecord> units;
+    RecordSet<UnitRecord> customUnits;
+    RecordSet<TemperatureRecord> temperatures;
+    RecordSet<CurrencyRecord> currencies;
+};
+
+// Reads the files in the catalogue's order. The user's files count as empty when they cannot be
+// opened; a required file that cannot be opened stops the load there.
+LoadReport LoadUnitDataSets(const std::filesystem::path& dataFolder, UnitDataSets& sets);
+
+}  // namespace quantora
