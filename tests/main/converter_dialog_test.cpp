@@ -354,19 +354,6 @@ TEST_F(ConverterWindowTest, AFoundPositionSelectsItsCategoryAndUnitAndConverts) 
     EXPECT_EQ(finds, 3);
 }
 
-TEST_F(ConverterWindowTest, EveryButtonOpensItsWindow) {
-    test::ScriptedLaunchers windows;
-    launchers_ = &windows;
-    std::vector<std::string> opened;
-    windows.onOpen = [&opened](const std::string& window) { opened.push_back(window); };
-    Open();
-    for (int button : {id::kFormula, id::kConstants, id::kElements, id::kCustomUnits, id::kAbout, id::kHelp}) {
-        Get<QAbstractButton>(button).click();
-    }
-    EXPECT_EQ(opened, (std::vector<std::string>{"Formula", "Constants", "Elements", "Custom units", "About",
-                                                "Help index.htm"}));
-}
-
 TEST_F(ConverterWindowTest, HelpShowsTheMainPageBesideTheProgram) {
     std::filesystem::create_directories(folder_ / "help");
     std::ofstream(folder_ / "help" / "index.htm") << "<html><body><h1>Sample help page</h1></body></html>";
