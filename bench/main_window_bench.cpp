@@ -12,6 +12,7 @@
 #include "app/data_paths.h"
 #include "app/qt_profile_store.h"
 #include "main/converter_dialog.h"
+#include "main/qt_window_launchers.h"
 
 namespace {
 
@@ -36,10 +37,12 @@ int LargestCategoryLine(const CConverterDlg& window) {
 struct OpenWindow {
     QTemporaryDir profileFolder;
     quantora::QtProfileStore profile{profileFolder.filePath(QStringLiteral("profile.ini"))};
-    CConverterDlg window{profile, ProgramFolder()};
+    quantora::QtWindowLaunchers launchers{ProgramFolder()};
+    CConverterDlg window{profile, ProgramFolder(), launchers};
     QLineEdit* value = nullptr;
 
     OpenWindow() {
+        window.LoadCatalogue();
         window.show();
         window.findChild<QListWidget*>(QStringLiteral("1010"))->setCurrentRow(LargestCategoryLine(window));
         value = window.findChild<QLineEdit*>(QStringLiteral("1022"));

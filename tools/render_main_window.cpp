@@ -11,6 +11,7 @@
 
 #include "app/qt_profile_store.h"
 #include "main/converter_dialog.h"
+#include "main/qt_window_launchers.h"
 
 namespace {
 
@@ -33,7 +34,9 @@ int main(int argc, char* argv[]) {
     }
     QTemporaryDir profileFolder;
     quantora::QtProfileStore profile(profileFolder.filePath(QStringLiteral("profile.ini")));
-    quantora::CConverterDlg window(profile, args.at(1).toStdString());
+    quantora::QtWindowLaunchers launchers(args.at(1).toStdString());
+    quantora::CConverterDlg window(profile, args.at(1).toStdString(), launchers);
+    window.LoadCatalogue();
     window.show();
     if (args.size() > 3 && !SelectCategory(*window.findChild<QListWidget*>(QStringLiteral("1010")), args.at(3))) {
         std::fprintf(stderr, "no category named %s\n", qPrintable(args.at(3)));

@@ -17,10 +17,7 @@
 #include <algorithm>
 #include <array>
 
-#include "app/about_dialog.h"
 #include "app/data_paths.h"
-#include "app/dialog_units.h"
-#include "app/help_window.h"
 #include "app/profile_store.h"
 #include "app/qt_user_prompts.h"
 #include "app/widget_placement.h"
@@ -28,7 +25,11 @@
 #include "convert/qt_number_locale.h"
 #include "main/column_widths.h"
 #include "main/elided_tip_delegate.h"
+#include "main/window_launchers.h"
+#include "ui/control_lookup.h"
+#include "ui/dialog_layout.h"
 #include "ui/fx_button.h"
+#include "ui/tooltip_table.h"
 
 namespace quantora {
 
@@ -42,6 +43,7 @@ constexpr int kValueColumn = 2;
 constexpr int kMaxClipboardChars = 255;
 constexpr int kDialogWidth = 442;
 constexpr int kDialogHeight = 334;
+constexpr std::string_view kHelpPage = "index.htm";
 
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
@@ -50,23 +52,17 @@ const QColor kDarkBlue(0, 0, 100);
 struct ButtonEntry {
     int id;
     const char* caption;
-    int x, y, width, height;
+    DialogRect place;
     int bitmapId;
     const char* tip;
     void (CConverterDlg::*handler)();
 };
 
-// Anchor bits: 0x10 top, 0x20 bottom, 0x40 left, 0x80 right.
-struct AnchorEntry {
-    int id;
-    int bits;
-};
-
-constexpr int kTopBottomLeft = 0x70;
-constexpr int kTopLeftRight = 0xD0;
-constexpr int kAllEdges = 0xF0;
-constexpr int kTopRight = 0x90;
-constexpr int kBottomRight = 0xA0;
+constexpr int kTopBottomLeft = anchor::kTop | anchor::kBottom | anchor::kLeft;
+constexpr int kTopLeftRight = anchor::kTop | anchor::kLeft | anchor::kRight;
+constexpr int kAllEdges = anchor::kTop | anchor::kBottom | anchor::kLeft | anchor::kRight;
+constexpr int kTopRight = anchor::kTop | anchor::kRight;
+constexpr int kBottomRight = anchor::kBottom | anchor::kRight;
 
 constexpr std::array<AnchorEntry, 20> kAnchors{{
     {id::kCategories, kTopBottomLeft},
@@ -91,12 +87,7 @@ constexpr std::array<AnchorEntry, 20> kAnchors{{
     {id::kAbout, kBottomRight},
 }};
 
-struct TipEntry {
-    int id;
-    const char* tip;
-};
-
-constexpr std::array<TipEntry, 11> kTips{{
+constexpr std::array<ControlTip, 11> kTips{{
     {id::kExit, "Exit Application"},
     {id::kValue, "Type the value of the Source Unit to be converted"},
     {id::kSwap, "Swap selected units between Source and destination"},
@@ -110,16 +101,19 @@ constexpr std::array<TipEntry, 11> kTips{{
     {id::kGrads, "Calculations is based on angle values of Gradians"},
 }};
 
-QLabel* CreateLabel(QWidget& parent, int controlId, const QString& text, const QRect& place, const QColor& colour,
-                    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
-    auto* label = new QLabel(text, &parent);
-    label->setObjectName(QString::number(controlId));
-    label->setGeometry(place);
-    label->setAlignment(alignment);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-    return label;
+QLabel* AddLabel(DialogLayout& layout, int controlId, const QString& text, const DialogRect& place,
+                 const QColor& colour, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto& label = layout.Add<QLabel>(controlId, text, place);
+    label.setAlignment(alignment);
+    SetTextColour(label, colour);
+    return &label;
+}
+
+QRadioButton* AddRadio(DialogLayout& layout, int controlId, const QString& text, const DialogRect& place,
+                       QButtonGroup& group) {
+    auto& radio = layout.AddChoice<QRadioButton>(controlId, text, place);
+    group.addButton(&radio, controlId);
+    return &radio;
 }
 
 // The selection stays as visible as with focus, so the chosen pair is always plain to see.
@@ -131,6 +125,25 @@ void KeepSelectionVisible(QWidget& list) {
     list.setPalette(palette);
 }
 
+void SetUpUnitList(QTreeWidget& list) {
+    list.setColumnCount(3);
+    list.setHeaderLabels({QStringLiteral("Unit"), QStringLiteral("Abbr."), QStringLiteral("Value")});
+    list.headerItem()->setTextAlignment(kValueColumn, Qt::AlignRight | Qt::AlignVCenter);
+    list.setColumnWidth(kUnitColumn, 120);
+    list.setColumnWidth(kAbbreviationColumn, 80);
+    list.setColumnWidth(kValueColumn, 160);
+    list.header()->setStretchLastSection(false);
+    list.header()->setSectionsMovable(false);
+    list.setRootIsDecorated(false);
+    list.setUniformRowHeights(true);
+    list.setSortingEnabled(false);
+    list.setSelectionMode(QAbstractItemView::SingleSelection);
+    list.setSelectionBehavior(QAbstractItemView::SelectRows);
+    list.setAllColumnsShowFocus(true);
+    list.setItemDelegate(new ElidedTipDelegate(&list));
+    KeepSelectionVisible(list);
+}
+
 std::optional<std::size_t> SelectedRow(const QTreeWidget& list) {
     const auto items = list.selectedItems();
     if (items.isEmpty()) return std::nullopt;
@@ -140,31 +153,31 @@ std::optional<std::size_t> SelectedRow(const QTreeWidget& list) {
 
 }  // namespace
 
-CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path& executableFolder, QWidget* parent)
+CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path& executableFolder,
+                             WindowLaunchers& launchers, QWidget* parent)
     : QDialog(parent),
       profile_(profile),
-      executableFolder_(executableFolder),
-      model_(profile, DataFilePath(executableFolder, "").parent_path()),
-      units_(font()) {
+      launchers_(launchers),
+      model_(profile, DataFilePath(executableFolder, "").parent_path()) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Quantora"));
-    resize(units_.X(kDialogWidth), units_.Y(kDialogHeight));
-    CreateCaptionsAndValue();
-    CreateLists();
-    CreateButtons();
-    CreateChoices();
+    DialogLayout layout(*this);
+    resize(layout.Map({0, 0, kDialogWidth, kDialogHeight}).size());
+    CreateCaptionsAndValue(layout);
+    CreateLists(layout);
+    CreateButtons(layout);
+    CreateChoices(layout);
     CreateHiddenControls();
     ConnectImportCommands();
     CreateShortcuts();
-    SetUpTooltips();
+    SetTooltips(*this, kTips);
     SetUpAnchors();
-    LoadCatalogue(model_.Reload(std::nullopt));
     value_->setText(QString::fromStdString(InitialValueText(profile_)));
     QFont systemFont(QStringLiteral("System"));
     systemFont.setPixelSize(12);
     for (int controlId : {id::kExit, id::kValueLabel, id::kCategoriesLabel}) {
-        findChild<QWidget*>(QString::number(controlId))->setFont(systemFont);
+        Control<QWidget>(*this, controlId).setFont(systemFont);
     }
     value_->setFocus();
 }
@@ -174,36 +187,31 @@ CConverterDlg::~CConverterDlg() {
     SaveWindowPlacement(profile_, placement_entry::kMainWindow, *this);
 }
 
-void CConverterDlg::CreateCaptionsAndValue() {
-    CreateLabel(*this, id::kCategoriesLabel, QStringLiteral("Categories:"), units_.Map(4, 3, 61, 12), kBlue);
-    auto* valueLabel = CreateLabel(*this, id::kValueLabel, QStringLiteral("&Value:"), units_.Map(110, 3, 26, 9), kBlue);
-    value_ = new QLineEdit(this);
-    value_->setObjectName(QString::number(id::kValue));
-    value_->setGeometry(units_.Map(140, 1, 118, 14));
+void CConverterDlg::CreateCaptionsAndValue(DialogLayout& layout) {
+    AddLabel(layout, id::kCategoriesLabel, QStringLiteral("Categories:"), {4, 3, 61, 12}, kBlue);
+    auto* valueLabel = AddLabel(layout, id::kValueLabel, QStringLiteral("&Value:"), {110, 3, 26, 9}, kBlue);
+    value_ = &layout.Add<QLineEdit>(id::kValue, {140, 1, 118, 14});
     valueLabel->setBuddy(value_);
     connect(value_, &QLineEdit::textChanged, this, &CConverterDlg::OnValueChanged);
 
     const auto right = Qt::AlignRight | Qt::AlignVCenter;
-    sourceValue_ =
-        CreateLabel(*this, id::kSourceValueLabel, QStringLiteral("Val1:"), units_.Map(110, 165, 56, 10), kRed, right);
-    sourceUnit_ =
-        CreateLabel(*this, id::kSourceUnitLabel, QStringLiteral("Unit1"), units_.Map(172, 165, 71, 10), kDarkBlue);
-    destinationValue_ = CreateLabel(*this, id::kDestinationValueLabel, QStringLiteral("Val2"),
-                                    units_.Map(252, 165, 56, 10), kRed, right);
+    sourceValue_ = AddLabel(layout, id::kSourceValueLabel, QStringLiteral("Val1:"), {110, 165, 56, 10}, kRed, right);
+    sourceUnit_ = AddLabel(layout, id::kSourceUnitLabel, QStringLiteral("Unit1"), {172, 165, 71, 10}, kDarkBlue);
+    destinationValue_ =
+        AddLabel(layout, id::kDestinationValueLabel, QStringLiteral("Val2"), {252, 165, 56, 10}, kRed, right);
     destinationUnit_ =
-        CreateLabel(*this, id::kDestinationUnitLabel, QStringLiteral("Unit2"), units_.Map(313, 165, 61, 8), kDarkBlue);
+        AddLabel(layout, id::kDestinationUnitLabel, QStringLiteral("Unit2"), {313, 165, 61, 8}, kDarkBlue);
 }
 
-void CConverterDlg::CreateLists() {
-    categories_ = new QListWidget(this);
-    categories_->setObjectName(QString::number(id::kCategories));
-    categories_->setGeometry(units_.Map(2, 17, 105, 316));
+void CConverterDlg::CreateLists(DialogLayout& layout) {
+    categories_ = &layout.Add<QListWidget>(id::kCategories, {2, 17, 105, 316});
     KeepSelectionVisible(*categories_);
     categories_->setItemDelegate(new ElidedTipDelegate(categories_));
     connect(categories_, &QListWidget::currentRowChanged, this, &CConverterDlg::OnCategoryChanged);
 
-    sourceList_ = CreateUnitList(id::kSourceList, units_.Map(110, 17, 259, 147));
-    destinationList_ = CreateUnitList(id::kDestinationList, units_.Map(110, 175, 259, 158));
+    sourceList_ = &layout.Add<QTreeWidget>(id::kSourceList, {110, 17, 259, 147});
+    destinationList_ = &layout.Add<QTreeWidget>(id::kDestinationList, {110, 175, 259, 158});
+    for (QTreeWidget* list : {sourceList_, destinationList_}) SetUpUnitList(*list);
     connect(sourceList_, &QTreeWidget::itemSelectionChanged, this, &CConverterDlg::OnSourceSelectionChanged);
     connect(sourceList_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { OnSourceActivated(sourceList_->indexOfTopLevelItem(item)); });
@@ -212,87 +220,65 @@ void CConverterDlg::CreateLists() {
     destinationList_->viewport()->installEventFilter(this);
 }
 
-QTreeWidget* CConverterDlg::CreateUnitList(int controlId, const QRect& place) {
-    auto* list = new QTreeWidget(this);
-    list->setObjectName(QString::number(controlId));
-    list->setGeometry(place);
-    list->setColumnCount(3);
-    list->setHeaderLabels({QStringLiteral("Unit"), QStringLiteral("Abbr."), QStringLiteral("Value")});
-    list->headerItem()->setTextAlignment(kValueColumn, Qt::AlignRight | Qt::AlignVCenter);
-    list->setColumnWidth(kUnitColumn, 120);
-    list->setColumnWidth(kAbbreviationColumn, 80);
-    list->setColumnWidth(kValueColumn, 160);
-    list->header()->setStretchLastSection(false);
-    list->header()->setSectionsMovable(false);
-    list->setRootIsDecorated(false);
-    list->setUniformRowHeights(true);
-    list->setSortingEnabled(false);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setSelectionBehavior(QAbstractItemView::SelectRows);
-    list->setAllColumnsShowFocus(true);
-    list->setItemDelegate(new ElidedTipDelegate(list));
-    KeepSelectionVisible(*list);
-    return list;
-}
-
-void CConverterDlg::CreateButtons() {
+void CConverterDlg::CreateButtons(DialogLayout& layout) {
     static const std::array<ButtonEntry, 10> kButtons{{
-        {id::kSwap, "&Swap", 310, 1, 59, 16, 194, "Swap selected units between Source and destination",
+        {id::kSwap,
+         "&Swap",
+         {310, 1, 59, 16},
+         194,
+         "Swap selected units between Source and destination",
          &CConverterDlg::OnSwap},
-        {id::kFormula, "&Formula", 382, 1, 59, 19, 193, "Open the Expressa Application", &CConverterDlg::OpenFormula},
-        {id::kOptions, "&Options", 382, 22, 59, 19, 188, "Open Options Window", &CConverterDlg::OpenOptions},
-        {id::kUpdate, "&Update", 382, 43, 59, 19, 189, "Update data files using internet", &CConverterDlg::OpenUpdate},
-        {id::kFind, "F&ind", 382, 64, 59, 19, 196, "Find Unit or Category", &CConverterDlg::OnFind},
-        {id::kConstants, "&Constants", 382, 85, 59, 19, 203, "View Physical Constants", &CConverterDlg::OpenConstants},
-        {id::kElements, "&Elements", 382, 106, 59, 19, 204, "View Chemical Elements", &CConverterDlg::OpenElements},
-        {id::kHelp, "&Help", 382, 183, 59, 19, 187, "Open Help", &CConverterDlg::OpenHelp},
-        {id::kExit, "E&xit", 382, 204, 59, 19, 186, "Exit Application", &CConverterDlg::reject},
-        {id::kAbout, "Abou&t", 382, 315, 43, 18, 195, "Open the About Quantora Box", &CConverterDlg::OpenAbout},
+        {id::kFormula, "&Formula", {382, 1, 59, 19}, 193, "Open the Expressa Application", &CConverterDlg::OpenFormula},
+        {id::kOptions, "&Options", {382, 22, 59, 19}, 188, "Open Options Window", &CConverterDlg::OpenOptions},
+        {id::kUpdate,
+         "&Update",
+         {382, 43, 59, 19},
+         189,
+         "Update data files using internet",
+         &CConverterDlg::OpenUpdate},
+        {id::kFind, "F&ind", {382, 64, 59, 19}, 196, "Find Unit or Category", &CConverterDlg::OnFind},
+        {id::kConstants,
+         "&Constants",
+         {382, 85, 59, 19},
+         203,
+         "View Physical Constants",
+         &CConverterDlg::OpenConstants},
+        {id::kElements, "&Elements", {382, 106, 59, 19}, 204, "View Chemical Elements", &CConverterDlg::OpenElements},
+        {id::kHelp, "&Help", {382, 183, 59, 19}, 187, "Open Help", &CConverterDlg::OpenHelp},
+        {id::kExit, "E&xit", {382, 204, 59, 19}, 186, "Exit Application", &CConverterDlg::reject},
+        {id::kAbout, "Abou&t", {382, 315, 43, 18}, 195, "Open the About Quantora Box", &CConverterDlg::OpenAbout},
     }};
     for (const ButtonEntry& entry : kButtons) {
-        auto* button = new CFxButton(this);
-        button->setObjectName(QString::number(entry.id));
-        button->setGeometry(units_.Map(entry.x, entry.y, entry.width, entry.height));
-        button->setAutoDefault(false);
-        ConfigureSkinnedButton(*button, entry.bitmapId, QString::fromUtf8(entry.caption), QString::fromUtf8(entry.tip));
-        connect(button, &QPushButton::clicked, this, entry.handler);
+        auto& button = layout.Add<CFxButton>(entry.id, entry.place);
+        button.setAutoDefault(false);
+        ConfigureSkinnedButton(button, entry.bitmapId, QString::fromUtf8(entry.caption), QString::fromUtf8(entry.tip));
+        connect(&button, &QPushButton::clicked, this, entry.handler);
     }
 }
 
-QRadioButton* CConverterDlg::CreateRadio(int controlId, const QString& text, const QRect& place, QButtonGroup& group) {
-    auto* radio = new QRadioButton(text, this);
-    radio->setObjectName(QString::number(controlId));
-    radio->setGeometry(place);
-    // The layout's widths leave room for a small check mark only; a style with a larger one
-    // would cut the caption, so the caption's own width wins.
-    radio->resize(std::max(place.width(), radio->sizeHint().width()), place.height());
-    group.addButton(radio, controlId);
-    return radio;
-}
-
-void CConverterDlg::CreateChoices() {
-    auto* showGroup = new QGroupBox(QStringLiteral("Show :"), this);
-    showGroup->setObjectName(QString::number(id::kShowGroup));
-    showGroup->setGeometry(units_.Map(371, 226, 70, 42));
+void CConverterDlg::CreateChoices(DialogLayout& layout) {
+    layout.Add<QGroupBox>(id::kShowGroup, QStringLiteral("Show :"), {371, 226, 70, 42});
     unitsChoice_ = new QButtonGroup(this);
-    allUnits_ = CreateRadio(id::kAllUnits, QStringLiteral("&All Units"), units_.Map(377, 238, 41, 10), *unitsChoice_);
+    allUnits_ = AddRadio(layout, id::kAllUnits, QStringLiteral("&All Units"), {377, 238, 41, 10}, *unitsChoice_);
     commonUnits_ =
-        CreateRadio(id::kCommonUnits, QStringLiteral("Com&mon  Units"), units_.Map(377, 250, 61, 10), *unitsChoice_);
+        AddRadio(layout, id::kCommonUnits, QStringLiteral("Com&mon  Units"), {377, 250, 61, 10}, *unitsChoice_);
     (model_.CommonUnitsSetting() ? commonUnits_ : allUnits_)->setChecked(true);
     connect(allUnits_, &QRadioButton::clicked, this, &CConverterDlg::OnAllUnits);
     connect(commonUnits_, &QRadioButton::clicked, this, &CConverterDlg::OnCommonUnits);
 
-    angleGroup_ = new QGroupBox(QStringLiteral("Angle type:"), this);
-    angleGroup_->setObjectName(QString::number(id::kAngleGroup));
-    angleGroup_->setGeometry(units_.Map(371, 269, 70, 42));
+    angleGroup_ = &layout.Add<QGroupBox>(id::kAngleGroup, QStringLiteral("Angle type:"), {371, 269, 70, 42});
     angleGroup_->hide();
     angleChoice_ = new QButtonGroup(this);
-    const std::array<std::pair<int, const char*>, 3> angles{
-        {{id::kDegrees, "&Degrees"}, {id::kRadians, "&Radians"}, {id::kGrads, "&Grads"}}};
-    const std::array<QRect, 3> places{units_.Map(377, 278, 43, 10), units_.Map(377, 288, 53, 10),
-                                      units_.Map(377, 298, 53, 10)};
+    struct AngleChoice {
+        int id;
+        const char* text;
+        DialogRect place;
+    };
+    const std::array<AngleChoice, 3> angles{{{id::kDegrees, "&Degrees", {377, 278, 43, 10}},
+                                             {id::kRadians, "&Radians", {377, 288, 53, 10}},
+                                             {id::kGrads, "&Grads", {377, 298, 53, 10}}}};
     for (std::size_t i = 0; i < angles.size(); ++i) {
-        auto* radio = CreateRadio(angles[i].first, QString::fromUtf8(angles[i].second), places[i], *angleChoice_);
+        auto* radio = AddRadio(layout, angles[i].id, QString::fromUtf8(angles[i].text), angles[i].place, *angleChoice_);
         radio->hide();
         const AngleUnit mode = std::array{AngleUnit::kDegrees, AngleUnit::kRadians, AngleUnit::kGrads}[i];
         connect(radio, &QRadioButton::clicked, this, [this, mode] { OnAngleChosen(mode); });
@@ -326,18 +312,16 @@ void CConverterDlg::CreateShortcuts() {
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, &CConverterDlg::OpenHelp);
 }
 
-void CConverterDlg::SetUpTooltips() {
-    for (const TipEntry& entry : kTips) {
-        findChild<QWidget*>(QString::number(entry.id))->setToolTip(QString::fromUtf8(entry.tip));
-    }
-}
-
 void CConverterDlg::SetUpAnchors() {
-    for (const AnchorEntry& entry : kAnchors) anchors_.Register(entry.id, entry.bits);
+    anchors_.Register(kAnchors);
     anchors_.SetUp(*this, true);
 }
 
-void CConverterDlg::LoadCatalogue(const CatalogueReload& reload) {
+void CConverterDlg::LoadCatalogue() { ShowCatalogue(model_.Reload(std::nullopt)); }
+
+void CConverterDlg::ReloadCatalogue() { ShowCatalogue(model_.Reload(SelectedCategoryLine())); }
+
+void CConverterDlg::ShowCatalogue(const CatalogueReload& reload) {
     if (!reload.report.complete) QtUserPrompts(this).Message(reload.report.error, "Quantora");
     FillCategoryList();
     if (reload.lineToSelect) {
@@ -442,9 +426,9 @@ void CConverterDlg::OnSwap() {
     SelectRow(*destinationList_, source);
 }
 
-void CConverterDlg::OnAllUnits() { LoadCatalogue(model_.ShowAllUnits(SelectedCategoryLine())); }
+void CConverterDlg::OnAllUnits() { ShowCatalogue(model_.ShowAllUnits(SelectedCategoryLine())); }
 
-void CConverterDlg::OnCommonUnits() { LoadCatalogue(model_.ShowCommonUnits(SelectedCategoryLine())); }
+void CConverterDlg::OnCommonUnits() { ShowCatalogue(model_.ShowCommonUnits(SelectedCategoryLine())); }
 
 void CConverterDlg::OnAngleChosen(AngleUnit mode) {
     model_.StoreAngleMode(mode);
@@ -463,39 +447,39 @@ void CConverterDlg::OnFind() {
         allUnits_->setChecked(true);
         OnAllUnits();
     }
-    OpenFindWindow();
+    const FindResult result = launchers_.RunFind(*this, model_.Units());
+    if (result.positionCode) SelectFound(DecodeFindCode(*result.positionCode));
 }
 
-void CConverterDlg::OpenHelp() {
-    if (helpWindow_ == nullptr) helpWindow_ = new HelpWindow(this);
-    helpWindow_->ShowPage(HelpPagePath(executableFolder_, "index.htm"));
+// Selecting the row converts from it, as a user's selection does.
+void CConverterDlg::SelectFound(const FindTarget& found) {
+    {
+        const QSignalBlocker blocker(categories_);
+        categories_->setCurrentRow(static_cast<int>(found.line));
+    }
+    RunCategorySelection();
+    SelectRow(*sourceList_, found.row);
 }
 
-void CConverterDlg::OpenAbout() {
-    AboutDialog about(this);
-    about.exec();
+void CConverterDlg::OpenHelp() { launchers_.ShowHelp(*this, kHelpPage); }
+
+void CConverterDlg::OpenAbout() { launchers_.RunAbout(*this); }
+
+void CConverterDlg::OpenOptions() {
+    if (launchers_.RunOptions(*this).accepted) ReloadCatalogue();
 }
 
-// The Options window (dlgOptions) opens here; its OK reloads the catalogue and selects again.
-void CConverterDlg::OpenOptions() {}
+void CConverterDlg::OpenUpdate() {
+    if (launchers_.RunUpdate(*this, UpdateMode::kByHand).filesReplaced) ReloadCatalogue();
+}
 
-// The update window (CdlgDownload) opens here; replaced files reload the catalogue.
-void CConverterDlg::OpenUpdate() {}
+void CConverterDlg::OpenFormula() { launchers_.RunFormula(*this, std::nullopt); }
 
-// The formula window (CFormulaDlg) opens here.
-void CConverterDlg::OpenFormula() {}
+void CConverterDlg::OpenConstants() { launchers_.RunConstants(*this); }
 
-// The physical constants list (dlgConstants) opens here.
-void CConverterDlg::OpenConstants() {}
+void CConverterDlg::OpenElements() { launchers_.RunElements(*this); }
 
-// The chemical elements list (dlgElements) opens here.
-void CConverterDlg::OpenElements() {}
-
-// The find window (dlgSearch) opens here; its result code selects a category line and a unit row.
-void CConverterDlg::OpenFindWindow() {}
-
-// The custom units editor (dlgCustom) opens here.
-void CConverterDlg::OpenCustomUnits() {}
+void CConverterDlg::OpenCustomUnits() { launchers_.RunCustomUnits(*this); }
 
 void CConverterDlg::ConvertFrom(std::optional<std::size_t> row) {
     if (model_.Convert(value_->text().toStdString(), row, UserNumberLocale())) {

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/dialog_units.h"
 #include "main/converter_model.h"
 #include "ui/widget_anchors.h"
 
@@ -18,9 +17,10 @@ class QTreeWidget;
 
 namespace quantora {
 
-class HelpWindow;
+class DialogLayout;
 struct ImportOutcome;
 class ProfileStore;
+class WindowLaunchers;
 
 // Control ids of the main window's layout; each control carries its id as its objectName.
 namespace converter_id {
@@ -61,13 +61,19 @@ inline constexpr int kElements = 57677;
 }  // namespace converter_id
 
 // The main converter window: runs modally from start-up until the program ends. It shows what
-// ConverterModel decides and reports the user's choices back to it.
+// ConverterModel decides and reports the user's choices back to it; the other windows it opens
+// through `launchers` and acts on what they hand back.
 class CConverterDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CConverterDlg(ProfileStore& profile, const std::filesystem::path& executableFolder, QWidget* parent = nullptr);
+    CConverterDlg(ProfileStore& profile, const std::filesystem::path& executableFolder, WindowLaunchers& launchers,
+                  QWidget* parent = nullptr);
     ~CConverterDlg() override;
+
+    // Reads the catalogue and selects the category "First Cat" names. Start-up does this once, after
+    // an automatic update has had its chance to replace the data files.
+    void LoadCatalogue();
 
     const ConverterModel& Model() const { return model_; }
 
@@ -80,18 +86,16 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateCaptionsAndValue();
-    void CreateLists();
-    void CreateButtons();
-    void CreateChoices();
+    void CreateCaptionsAndValue(DialogLayout& layout);
+    void CreateLists(DialogLayout& layout);
+    void CreateButtons(DialogLayout& layout);
+    void CreateChoices(DialogLayout& layout);
     void CreateHiddenControls();
     void CreateShortcuts();
-    void SetUpTooltips();
     void SetUpAnchors();
-    QTreeWidget* CreateUnitList(int id, const QRect& place);
-    QRadioButton* CreateRadio(int id, const QString& text, const QRect& place, QButtonGroup& group);
 
-    void LoadCatalogue(const CatalogueReload& reload);
+    void ShowCatalogue(const CatalogueReload& reload);
+    void ReloadCatalogue();
     void FillCategoryList();
     void RunCategorySelection();
     void FillUnitLists();
@@ -109,6 +113,7 @@ private:
     void OnAngleChosen(AngleUnit mode);
     void OnDestinationDoubleClicked();
     void OnFind();
+    void SelectFound(const FindTarget& found);
 
     void OpenHelp();
     void OpenAbout();
@@ -117,7 +122,6 @@ private:
     void OpenFormula();
     void OpenConstants();
     void OpenElements();
-    void OpenFindWindow();
     void OpenCustomUnits();
 
     void ConnectImportCommands();
@@ -139,9 +143,8 @@ private:
     std::optional<std::size_t> SelectedCategoryLine() const;
 
     ProfileStore& profile_;
-    std::filesystem::path executableFolder_;
+    WindowLaunchers& launchers_;
     ConverterModel model_;
-    DialogUnits units_;
     QListWidget* categories_ = nullptr;
     QLineEdit* value_ = nullptr;
     QTreeWidget* sourceList_ = nullptr;
@@ -155,7 +158,6 @@ private:
     QRadioButton* allUnits_ = nullptr;
     QRadioButton* commonUnits_ = nullptr;
     QGroupBox* angleGroup_ = nullptr;
-    HelpWindow* helpWindow_ = nullptr;
     WidgetAnchors anchors_;
     int unitNeed_ = 0;
     int abbreviationNeed_ = 0;

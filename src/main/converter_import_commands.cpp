@@ -10,6 +10,7 @@
 #include "app/qt_user_prompts.h"
 #include "main/converter_dialog.h"
 #include "main/data_import.h"
+#include "ui/control_lookup.h"
 
 namespace quantora {
 
@@ -24,7 +25,7 @@ const QString kMasterFilter = QStringLiteral("ini Files(*.ini);;Comma Seperated(
 
 void CConverterDlg::ConnectImportCommands() {
     const auto onClick = [this](int controlId, void (CConverterDlg::*handler)()) {
-        connect(findChild<QPushButton*>(QString::number(controlId)), &QPushButton::clicked, this, handler);
+        connect(&Control<QPushButton>(*this, controlId), &QPushButton::clicked, this, handler);
     };
     onClick(id::kSaveMainItems, &CConverterDlg::ImportCategories);
     onClick(id::kSaveItems, &CConverterDlg::ImportUnits);
@@ -37,8 +38,7 @@ void CConverterDlg::ConnectImportCommands() {
     onKeys(Qt::CTRL | Qt::Key_F12, &CConverterDlg::ImportUnits);
     onKeys(Qt::CTRL | Qt::Key_F9, &CConverterDlg::ImportCurrencies);
     onKeys(Qt::CTRL | Qt::Key_F11, &CConverterDlg::StampSecondVersions);
-    auto* importList = findChild<QListWidget*>(QString::number(id::kImportList));
-    connect(importList, &QListWidget::currentTextChanged, this,
+    connect(&Control<QListWidget>(*this, id::kImportList), &QListWidget::currentTextChanged, this,
             [this](const QString& line) { QtUserPrompts(this).Message(line.toStdString(), "Quantora"); });
 }
 
@@ -50,10 +50,10 @@ std::optional<std::filesystem::path> CConverterDlg::AskMasterFile(const QString&
 }
 
 void CConverterDlg::ShowImportOutcome(const ImportOutcome& outcome) {
-    auto* importList = findChild<QListWidget*>(QString::number(id::kImportList));
+    auto& importList = Control<QListWidget>(*this, id::kImportList);
     {
         const QSignalBlocker blocker(importList);
-        for (const std::string& line : outcome.listLines) importList->addItem(QString::fromStdString(line));
+        for (const std::string& line : outcome.listLines) importList.addItem(QString::fromStdString(line));
     }
     for (const std::string& message : outcome.messages) QtUserPrompts(this).Message(message, "Quantora");
 }

@@ -28,6 +28,10 @@ void WidgetAnchors::Register(int controlId, int anchorBits) {
     if (anchors_.Register(controlId, anchorBits)) controls_.push_back({controlId, nullptr});
 }
 
+void WidgetAnchors::Register(std::span<const AnchorEntry> table) {
+    for (const AnchorEntry& entry : table) Register(entry.controlId, entry.bits);
+}
+
 void WidgetAnchors::SetUp(QWidget& window, bool withSizeGrip) {
     window_ = &window;
     for (Anchored& control : controls_) {

@@ -2,6 +2,7 @@
 
 #include <QPointer>
 #include <QSizeGrip>
+#include <span>
 #include <vector>
 
 #include "ui/control_anchors.h"
@@ -9,6 +10,12 @@
 class QWidget;
 
 namespace quantora {
+
+// One line of a window's anchor table: the control's id and its anchor bits (anchor::kTop ...).
+struct AnchorEntry {
+    int controlId;
+    int bits;
+};
 
 // Ties a window's controls, found by their numeric id as objectName, to the edges of its client
 // area, and keeps a size grip in its bottom-right corner.
@@ -18,6 +25,8 @@ public:
     static constexpr int kSizeGripId = -2;
 
     void Register(int controlId, int anchorBits);
+    // The entries in table order.
+    void Register(std::span<const AnchorEntry> table);
 
     // Records every registered control's rectangle in the window's client coordinates; a control
     // that cannot be found is reported as a warning and left where it is. With a size grip, one is

@@ -25,7 +25,9 @@
 #include "app/help_window.h"
 #include "app/settings.h"
 #include "catalogue/record_file.h"
+#include "main/qt_window_launchers.h"
 #include "sample_units.h"
+#include "support/scripted_launchers.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 #include "update/list_entry.h"
@@ -48,7 +50,8 @@ protected:
     }
 
     CConverterDlg& Open() {
-        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path());
+        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path(), *launchers_);
+        window_->LoadCatalogue();
         window_->show();
         return *window_;
     }
@@ -97,6 +100,8 @@ protected:
 
     test::TempFolder folder_;
     test::TestProfile profile_;
+    QtWindowLaunchers programWindows_{folder_.Path()};
+    WindowLaunchers* launchers_ = &programWindows_;
     std::unique_ptr<CConverterDlg> window_;
 };
 
@@ -261,6 +266,92 @@ TEST_F(ConverterWindowTest, TheValueTextIsSavedAtTheEndAndShownAtTheNextStart) {
     Open();
     EXPECT_EQ(Value().text(), "12.5");
     EXPECT_EQ(Column(Source(), 2).at(length::kMeter), "12500.000000");
+}
+
+// The Options window rewrites the data files' show flags; here it leaves a unit out altogether.
+void LeaveOutUnit(const std::filesystem::path& executableFolder, const std::string& name) {
+    const auto file = executableFolder / "data" / data_file::kUnits;
+    auto units = ReadRecordFile<UnitRecord>(file).records;
+    std::erase_if(units, [&name](const UnitRecord& unit) { return unit.name.Text() == name; });
+    ASSERT_FALSE(WriteRecordFile(file, units).has_value());
+}
+
+TEST_F(ConverterWindowTest, AcceptedOptionsAndReplacedFilesReloadTheCatalogueInTheSameCategory) {
+    struct Case {
+        const char* name;
+        int button;
+        OptionsResult options;
+        UpdateResult update;
+        int lengthUnits;
+    };
+    const std::vector<Case> cases{
+        {"options accepted", id::kOptions, {.accepted = true}, {}, 4},
+        {"options cancelled", id::kOptions, {.accepted = false}, {}, 5},
+        {"files replaced", id::kUpdate, {}, {.filesReplaced = true}, 4},
+        {"nothing replaced", id::kUpdate, {}, {.filesReplaced = false}, 5},
+    };
+    test::ScriptedLaunchers windows;
+    launchers_ = &windows;
+    std::vector<std::string> opened;
+    windows.onOpen = [this, &opened](const std::string& window) {
+        opened.push_back(window);
+        LeaveOutUnit(folder_.Path(), "Fathom");
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::WriteSampleUnits(folder_.Path());
+        windows.options = c.options;
+        windows.update = c.update;
+        Open();
+        ChooseCategory(line::kLength);
+        Type("2");
+        Pick(Source(), length::kMile);
+
+        Get<QAbstractButton>(c.button).click();
+
+        EXPECT_EQ(Source().topLevelItemCount(), c.lengthUnits);
+        EXPECT_EQ(Get<QListWidget>(id::kCategories).currentRow(), static_cast<int>(line::kLength));
+        EXPECT_EQ(ResultLine().mid(0, 2), (QStringList{"2", "Mile = "}));
+    }
+    EXPECT_EQ(opened, (std::vector<std::string>{"Options", "Options", "Update by hand", "Update by hand"}));
+}
+
+TEST_F(ConverterWindowTest, AFoundPositionSelectsItsCategoryAndUnitAndConverts) {
+    struct Case {
+        std::optional<int> positionCode;
+        std::size_t line;
+        std::size_t sourceRow;
+        QStringList resultLine;
+    };
+    const std::vector<Case> cases{
+        {static_cast<int>(length::kMile * 1000 + line::kLength),
+         line::kLength,
+         length::kMile,
+         {"2", "Mile = ", "3218.688000", "Meter"}},
+        {static_cast<int>(length::kAngstrom * 1000 + line::kLength),
+         line::kLength,
+         length::kAngstrom,
+         {"2", "Ångström = ", "<<", "Meter"}},                                        // 2e-10 m is below "Min"
+        {std::nullopt, line::kMass, 1, {"2", "Kilogram = ", "2000.000000", "Gram"}},  // cancelled: nothing moves
+    };
+    test::ScriptedLaunchers windows;
+    launchers_ = &windows;
+    int finds = 0;
+    windows.onOpen = [&finds](const std::string& window) { finds += window == "Find" ? 1 : 0; };
+    Open();
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.positionCode.value_or(-1));
+        ChooseCategory(line::kMass);
+        Type("2");
+        windows.find = {c.positionCode};
+
+        Get<QAbstractButton>(id::kFind).click();
+
+        EXPECT_EQ(Get<QListWidget>(id::kCategories).currentRow(), static_cast<int>(c.line));
+        EXPECT_EQ(SelectedRow(Source()), static_cast<int>(c.sourceRow));
+        EXPECT_EQ(ResultLine(), c.resultLine);
+    }
+    EXPECT_EQ(finds, 3);
 }
 
 TEST_F(ConverterWindowTest, HelpShowsTheMainPageBesideTheProgram) {

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <filesystem>
+
+#include "main/window_launchers.h"
+
+namespace quantora {
+
+// The program's own windows behind the main window's buttons.
+class QtWindowLaunchers : public WindowLaunchers {
+public:
+    explicit QtWindowLaunchers(std::filesystem::path executableFolder);
+
+    OptionsResult RunOptions(QWidget& parent) override;
+    UpdateResult RunUpdate(QWidget& parent, UpdateMode mode) override;
+    FindResult RunFind(QWidget& parent, const Catalogue& catalogue) override;
+    void RunFormula(QWidget& parent, const std::optional<std::filesystem::path>& file) override;
+    void RunConstants(QWidget& parent) override;
+    void RunElements(QWidget& parent) override;
+    void RunCustomUnits(QWidget& parent) override;
+    void RunAbout(QWidget& parent) override;
+    void ShowHelp(QWidget& parent, std::string_view page) override;
+
+private:
+    std::filesystem::path executableFolder_;
+};
+
+}  // namespace quantora
