@@ -14,6 +14,7 @@
 #include "app/data_paths.h"
 #include "app/qt_profile_store.h"
 #include "main/converter_dialog.h"
+#include "main/qt_window_launchers.h"
 
 namespace {
 
@@ -47,7 +48,9 @@ int main(int argc, char* argv[]) {
     }
     QTemporaryDir profileFolder;
     quantora::QtProfileStore profile(profileFolder.filePath(QStringLiteral("profile.ini")));
-    quantora::CConverterDlg window(profile, quantora::ExecutableFolder());
+    quantora::QtWindowLaunchers launchers(quantora::ExecutableFolder());
+    quantora::CConverterDlg window(profile, quantora::ExecutableFolder(), launchers);
+    window.LoadCatalogue();
     window.installEventFilter(&closer);
     return window.exec();
 }

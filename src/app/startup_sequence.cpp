@@ -16,8 +16,6 @@ namespace quantora {
 
 namespace {
 
-constexpr std::string_view kAutoDownload = "Auto Download";
-
 // The operating-system version service is not there yet; it reads the version before the
 // application object exists, which asks it whether to warn of an unsupported system.
 void ReadOperatingSystemVersion() {}
@@ -57,7 +55,7 @@ void StartupSequence::ShowSplash() {}
 
 // Files the update replaces need no reload: the catalogue is read after it.
 void StartupSequence::RunAutomaticUpdate() {
-    if (IsFlagOn(ReadSetting(profile_, kAutoDownload))) launchers_.RunUpdate(window_, UpdateMode::kAutomatic);
+    if (ReadSettingFlag(profile_, Setting::kAutoDownload)) launchers_.RunUpdate(window_, UpdateMode::kAutomatic);
 }
 
 void StartupSequence::LoadCatalogue() { window_.LoadCatalogue(); }
