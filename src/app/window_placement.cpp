@@ -9,6 +9,8 @@ namespace {
 
 using Placement = WindowPlacementRecord;
 
+// One field per line, in offset order, as the record is documented.
+// clang-format off
 constexpr RecordLayout kPointLayout{
     Field{0, &Placement::Point::x},
     Field{4, &Placement::Point::y},
@@ -30,6 +32,7 @@ constexpr RecordLayout kPlacementLayout{
     Field{28, &Placement::normalPosition, kRectLayout},
 };
 static_assert(kPlacementLayout.Tiles(Placement::kSize));
+// clang-format on
 
 }  // namespace
 

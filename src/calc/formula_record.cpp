@@ -7,6 +7,8 @@ namespace quantora {
 
 namespace {
 
+// One field per line, in offset order, as the record is documented.
+// clang-format off
 constexpr RecordLayout kFormulaLayout{
     Field{0, &FormulaRecord::x},
     Field{240, &FormulaRecord::formula},
@@ -14,12 +16,11 @@ constexpr RecordLayout kFormulaLayout{
     Field{2880, &FormulaRecord::angleUnit},
 };
 static_assert(kFormulaLayout.Tiles(FormulaRecord::kSize));
+// clang-format on
 
 }  // namespace
 
-FormulaRecord FormulaRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    return kFormulaLayout.Decode(bytes);
-}
+FormulaRecord FormulaRecord::Decode(std::span<const std::uint8_t, kSize> bytes) { return kFormulaLayout.Decode(bytes); }
 
 void FormulaRecord::Encode(std::span<std::uint8_t, kSize> bytes) const { kFormulaLayout.Write(*this, bytes); }
 

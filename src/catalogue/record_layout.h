@@ -114,8 +114,9 @@ public:
     constexpr bool Tiles(std::size_t size) const {
         std::size_t next = 0;
         bool adjacent = true;
-        std::apply([&](const auto&... field) { ((adjacent = adjacent && field.offset == next, next = field.End()), ...); },
-                   fields_);
+        std::apply(
+            [&](const auto&... field) { ((adjacent = adjacent && field.offset == next, next = field.End()), ...); },
+            fields_);
         return adjacent && next == size;
     }
 

@@ -6,6 +6,8 @@ namespace quantora {
 
 namespace {
 
+// One field per line, in offset order, as the record is documented.
+// clang-format off
 constexpr RecordLayout kCategoryLayout{
     Field{0, &CategoryRecord::categoryId},
     Field{4, &CategoryRecord::name},
@@ -47,6 +49,7 @@ constexpr RecordLayout kCurrencyLayout{
     Field{113, &CurrencyRecord::reserved},
 };
 static_assert(kCurrencyLayout.Tiles(CurrencyRecord::kSize));
+// clang-format on
 
 }  // namespace
 

@@ -6,6 +6,8 @@ namespace quantora {
 
 namespace {
 
+// One field per line, in offset order, as the record is documented.
+// clang-format off
 constexpr RecordLayout kConstantLayout{
     Field{0, &ConstantRecord::name},
     Field{80, &ConstantRecord::value},
@@ -25,6 +27,7 @@ constexpr RecordLayout kElementLayout{
     Field{87, &ElementRecord::description},
 };
 static_assert(kElementLayout.Tiles(ElementRecord::kSize));
+// clang-format on
 
 }  // namespace
 
@@ -34,9 +37,7 @@ ConstantRecord ConstantRecord::Decode(std::span<const std::uint8_t, kSize> bytes
 
 void ConstantRecord::Encode(std::span<std::uint8_t, kSize> bytes) const { kConstantLayout.Write(*this, bytes); }
 
-ElementRecord ElementRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    return kElementLayout.Decode(bytes);
-}
+ElementRecord ElementRecord::Decode(std::span<const std::uint8_t, kSize> bytes) { return kElementLayout.Decode(bytes); }
 
 void ElementRecord::Encode(std::span<std::uint8_t, kSize> bytes) const { kElementLayout.Write(*this, bytes); }
 

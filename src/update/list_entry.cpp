@@ -6,11 +6,14 @@ namespace quantora {
 
 namespace {
 
+// One field per line, in offset order, as the record is documented.
+// clang-format off
 constexpr RecordLayout kListEntryLayout{
     Field{0, &ListEntry::name},
     Field{20, &ListEntry::version},
 };
 static_assert(kListEntryLayout.Tiles(ListEntry::kSize));
+// clang-format on
 
 }  // namespace
 
