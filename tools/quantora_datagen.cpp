@@ -40,8 +40,6 @@ bool Report(const std::vector<std::string>& errors) {
 template <typename Record>
 bool Write(const fs::path& path, const std::vector<Record>& records) {
     if (auto error = WriteRecordFile(path, records)) {
-        std::error_code ignored;
-        fs::remove(path, ignored);
         std::cerr << "quantora_datagen: " << *error << '\n';
         return false;
     }

@@ -23,8 +23,6 @@ int Build(const quantora::ListSource<Record>& source, const std::filesystem::pat
         return 1;
     }
     if (auto error = quantora::WriteRecordFile(output, source.records)) {
-        std::error_code ignored;
-        std::filesystem::remove(output, ignored);
         std::cerr << "quantora_listgen: " << *error << '\n';
         return 1;
     }

@@ -1,38 +1,50 @@
 #include "app/window_placement.h"
 
 #include "app/settings.h"
-#include "catalogue/little_endian.h"
+#include "catalogue/record_layout.h"
 
 namespace quantora {
 
+namespace {
+
+using Placement = WindowPlacementRecord;
+
+// One field per line, in offset order, as the record is documented.
+// clang-format off
+constexpr RecordLayout kPointLayout{
+    Field{0, &Placement::Point::x},
+    Field{4, &Placement::Point::y},
+};
+
+constexpr RecordLayout kRectLayout{
+    Field{0, &Placement::Rect::left},
+    Field{4, &Placement::Rect::top},
+    Field{8, &Placement::Rect::right},
+    Field{12, &Placement::Rect::bottom},
+};
+
+constexpr RecordLayout kPlacementLayout{
+    Field{0, &Placement::length},
+    Field{4, &Placement::flags},
+    Field{8, &Placement::showCmd},
+    Field{12, &Placement::minPosition, kPointLayout},
+    Field{20, &Placement::maxPosition, kPointLayout},
+    Field{28, &Placement::normalPosition, kRectLayout},
+};
+static_assert(kPlacementLayout.Tiles(Placement::kSize));
+// clang-format on
+
+}  // namespace
+
 std::array<std::uint8_t, WindowPlacementRecord::kSize> WindowPlacementRecord::Encode() const {
     std::array<std::uint8_t, kSize> bytes{};
-    const std::array<std::int32_t, 11> fields{length,
-                                              flags,
-                                              showCmd,
-                                              minPosition.x,
-                                              minPosition.y,
-                                              maxPosition.x,
-                                              maxPosition.y,
-                                              normalPosition.left,
-                                              normalPosition.top,
-                                              normalPosition.right,
-                                              normalPosition.bottom};
-    for (std::size_t i = 0; i < fields.size(); ++i) le::WriteI32(bytes, 4 * i, fields[i]);
+    kPlacementLayout.Write(*this, bytes);
     return bytes;
 }
 
 std::optional<WindowPlacementRecord> WindowPlacementRecord::Decode(std::span<const std::uint8_t> bytes) {
     if (bytes.size() < kSize) return std::nullopt;
-    auto at = [&](std::size_t index) { return le::ReadI32(bytes, 4 * index); };
-    WindowPlacementRecord record;
-    record.length = at(0);
-    record.flags = at(1);
-    record.showCmd = at(2);
-    record.minPosition = {at(3), at(4)};
-    record.maxPosition = {at(5), at(6)};
-    record.normalPosition = {at(7), at(8), at(9), at(10)};
-    return record;
+    return kPlacementLayout.Decode(bytes.first<kSize>());
 }
 
 bool SavePlacement(ProfileStore& store, std::string_view entry, const WindowPlacementRecord& placement) {

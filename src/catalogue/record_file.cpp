@@ -5,16 +5,6 @@
 
 namespace quantora {
 
-std::string PathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-std::string FileError(const std::filesystem::path& path) {
-    const int code = errno != 0 ? errno : EIO;
-    return PathText(path) + ": " + std::generic_category().message(code);
-}
-
 std::ifstream OpenForReading(const std::filesystem::path& path, std::string& error) {
     errno = 0;
     std::ifstream file(path, std::ios::binary);
@@ -23,13 +13,6 @@ std::ifstream OpenForReading(const std::filesystem::path& path, std::string& err
         error = std::filesystem::exists(path, ignored) ? FileError(path)
                                                        : PathText(path) + ": " + std::generic_category().message(ENOENT);
     }
-    return file;
-}
-
-std::ofstream OpenForWriting(const std::filesystem::path& path, std::string& error) {
-    errno = 0;
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file) error = FileError(path);
     return file;
 }
 

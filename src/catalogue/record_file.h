@@ -10,18 +10,13 @@
 #include <system_error>
 #include <vector>
 
+#include "catalogue/file_error.h"
+#include "catalogue/safe_write.h"
+
 namespace quantora {
 
-// Binary streams; on failure `error` names the file and the system's reason.
+// A binary stream; on failure `error` names the file and the system's reason.
 std::ifstream OpenForReading(const std::filesystem::path& path, std::string& error);
-std::ofstream OpenForWriting(const std::filesystem::path& path, std::string& error);
-
-// A path as UTF-8 text for messages; the narrow form would be the Windows code page there, and
-// throws for a letter outside it.
-std::string PathText(const std::filesystem::path& path);
-
-// "<path>: <the system's reason for the last failure>".
-std::string FileError(const std::filesystem::path& path);
 
 // Every record a file holds. A file that cannot be opened gives `opened` false and an error; bytes
 // at the end that do not make a whole record are left unread and counted.
@@ -63,20 +58,15 @@ RecordFile<Record> ReadRecordFile(const std::filesystem::path& path) {
     return result;
 }
 
-// Creates or truncates the file and writes the records in order. Returns the error, if any.
+// Replaces the file by the records in order, through a temporary file so that a failure leaves the
+// old file as it was. Returns the error, if any.
 template <typename Record>
 std::optional<std::string> WriteRecordFile(const std::filesystem::path& path, std::span<const Record> records) {
-    std::string error;
-    std::ofstream file = OpenForWriting(path, error);
-    if (!file) return error;
-    std::array<std::uint8_t, Record::kSize> block{};
-    for (const Record& record : records) {
-        record.Encode(block);
-        file.write(reinterpret_cast<const char*>(block.data()), static_cast<std::streamsize>(block.size()));
+    std::vector<std::uint8_t> bytes(records.size() * Record::kSize);
+    for (std::size_t i = 0; i < records.size(); ++i) {
+        records[i].Encode(std::span(bytes).subspan(i * Record::kSize).template first<Record::kSize>());
     }
-    file.flush();
-    if (!file) return FileError(path);
-    return std::nullopt;
+    return WriteFileAtomically(path, bytes);
 }
 
 template <typename Record>

@@ -1,117 +1,78 @@
 #include "catalogue/records.h"
 
-#include <algorithm>
-
-#include "catalogue/little_endian.h"
+#include "catalogue/record_layout.h"
 
 namespace quantora {
 
 namespace {
 
-template <std::size_t N>
-void ReadText(TextField<N>& field, std::span<const std::uint8_t> bytes, std::size_t offset) {
-    field.LoadBytes(bytes.subspan(offset, N));
-}
+// One field per line, in offset order, as the record is documented.
+// clang-format off
+constexpr RecordLayout kCategoryLayout{
+    Field{0, &CategoryRecord::categoryId},
+    Field{4, &CategoryRecord::name},
+    Field{84, &CategoryRecord::defaultSourceUnitId},
+    Field{88, &CategoryRecord::defaultTargetUnitId},
+    Field{92, &CategoryRecord::visible},
+    Field{93, &CategoryRecord::reserved},
+};
+static_assert(kCategoryLayout.Tiles(CategoryRecord::kSize));
 
-template <std::size_t N>
-void WriteText(const TextField<N>& field, std::span<std::uint8_t> bytes, std::size_t offset) {
-    std::ranges::copy(field.Bytes(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
-}
+constexpr RecordLayout kUnitLayout{
+    Field{0, &UnitRecord::categoryId},
+    Field{4, &UnitRecord::unitId},
+    Field{8, &UnitRecord::reciprocal},
+    Field{9, &UnitRecord::name},
+    Field{89, &UnitRecord::abbreviation},
+    Field{119, &UnitRecord::conversionText},
+    Field{299, &UnitRecord::baseFormula},
+    Field{479, &UnitRecord::common},
+    Field{480, &UnitRecord::visible},
+    Field{481, &UnitRecord::reserved},
+    Field{484, &UnitRecord::referenceUnitId},
+};
+static_assert(kUnitLayout.Tiles(UnitRecord::kSize));
 
-template <std::size_t N>
-void ReadBytes(std::array<std::uint8_t, N>& field, std::span<const std::uint8_t> bytes, std::size_t offset) {
-    std::copy_n(bytes.begin() + static_cast<std::ptrdiff_t>(offset), N, field.begin());
-}
+constexpr RecordLayout kTemperatureLayout{
+    Field{0, &TemperatureRecord::fromUnitId},
+    Field{4, &TemperatureRecord::toUnitId},
+    Field{8, &TemperatureRecord::formula},
+    Field{188, &TemperatureRecord::visible},
+    Field{189, &TemperatureRecord::reserved},
+};
+static_assert(kTemperatureLayout.Tiles(TemperatureRecord::kSize));
 
-template <std::size_t N>
-void WriteBytes(const std::array<std::uint8_t, N>& field, std::span<std::uint8_t> bytes, std::size_t offset) {
-    std::ranges::copy(field, bytes.begin() + static_cast<std::ptrdiff_t>(offset));
-}
+constexpr RecordLayout kCurrencyLayout{
+    Field{0, &CurrencyRecord::name},
+    Field{104, &CurrencyRecord::rate},
+    Field{112, &CurrencyRecord::visible},
+    Field{113, &CurrencyRecord::reserved},
+};
+static_assert(kCurrencyLayout.Tiles(CurrencyRecord::kSize));
+// clang-format on
 
 }  // namespace
 
 CategoryRecord CategoryRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    CategoryRecord record;
-    record.categoryId = le::ReadI32(bytes, 0);
-    ReadText(record.name, bytes, 4);
-    record.defaultSourceUnitId = le::ReadI32(bytes, 84);
-    record.defaultTargetUnitId = le::ReadI32(bytes, 88);
-    record.visible = bytes[92];
-    ReadBytes(record.reserved, bytes, 93);
-    return record;
+    return kCategoryLayout.Decode(bytes);
 }
 
-void CategoryRecord::Encode(std::span<std::uint8_t, kSize> bytes) const {
-    le::WriteI32(bytes, 0, categoryId);
-    WriteText(name, bytes, 4);
-    le::WriteI32(bytes, 84, defaultSourceUnitId);
-    le::WriteI32(bytes, 88, defaultTargetUnitId);
-    bytes[92] = visible;
-    WriteBytes(reserved, bytes, 93);
-}
+void CategoryRecord::Encode(std::span<std::uint8_t, kSize> bytes) const { kCategoryLayout.Write(*this, bytes); }
 
-UnitRecord UnitRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    UnitRecord record;
-    record.categoryId = le::ReadI32(bytes, 0);
-    record.unitId = le::ReadI32(bytes, 4);
-    record.reciprocal = bytes[8];
-    ReadText(record.name, bytes, 9);
-    ReadText(record.abbreviation, bytes, 89);
-    ReadText(record.conversionText, bytes, 119);
-    ReadText(record.baseFormula, bytes, 299);
-    record.common = bytes[479];
-    record.visible = bytes[480];
-    ReadBytes(record.reserved, bytes, 481);
-    record.referenceUnitId = le::ReadI32(bytes, 484);
-    return record;
-}
+UnitRecord UnitRecord::Decode(std::span<const std::uint8_t, kSize> bytes) { return kUnitLayout.Decode(bytes); }
 
-void UnitRecord::Encode(std::span<std::uint8_t, kSize> bytes) const {
-    le::WriteI32(bytes, 0, categoryId);
-    le::WriteI32(bytes, 4, unitId);
-    bytes[8] = reciprocal;
-    WriteText(name, bytes, 9);
-    WriteText(abbreviation, bytes, 89);
-    WriteText(conversionText, bytes, 119);
-    WriteText(baseFormula, bytes, 299);
-    bytes[479] = common;
-    bytes[480] = visible;
-    WriteBytes(reserved, bytes, 481);
-    le::WriteI32(bytes, 484, referenceUnitId);
-}
+void UnitRecord::Encode(std::span<std::uint8_t, kSize> bytes) const { kUnitLayout.Write(*this, bytes); }
 
 TemperatureRecord TemperatureRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    TemperatureRecord record;
-    record.fromUnitId = le::ReadI32(bytes, 0);
-    record.toUnitId = le::ReadI32(bytes, 4);
-    ReadText(record.formula, bytes, 8);
-    record.visible = bytes[188];
-    ReadBytes(record.reserved, bytes, 189);
-    return record;
+    return kTemperatureLayout.Decode(bytes);
 }
 
-void TemperatureRecord::Encode(std::span<std::uint8_t, kSize> bytes) const {
-    le::WriteI32(bytes, 0, fromUnitId);
-    le::WriteI32(bytes, 4, toUnitId);
-    WriteText(formula, bytes, 8);
-    bytes[188] = visible;
-    WriteBytes(reserved, bytes, 189);
-}
+void TemperatureRecord::Encode(std::span<std::uint8_t, kSize> bytes) const { kTemperatureLayout.Write(*this, bytes); }
 
 CurrencyRecord CurrencyRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    CurrencyRecord record;
-    ReadText(record.name, bytes, 0);
-    record.rate = le::ReadF64(bytes, 104);
-    record.visible = bytes[112];
-    ReadBytes(record.reserved, bytes, 113);
-    return record;
+    return kCurrencyLayout.Decode(bytes);
 }
 
-void CurrencyRecord::Encode(std::span<std::uint8_t, kSize> bytes) const {
-    WriteText(name, bytes, 0);
-    le::WriteF64(bytes, 104, rate);
-    bytes[112] = visible;
-    WriteBytes(reserved, bytes, 113);
-}
+void CurrencyRecord::Encode(std::span<std::uint8_t, kSize> bytes) const { kCurrencyLayout.Write(*this, bytes); }
 
 }  // namespace quantora

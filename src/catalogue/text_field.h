@@ -11,6 +11,14 @@
 
 namespace quantora {
 
+// The refusal of a text longer than `maxLength` characters, naming the field; none when it fits.
+inline std::optional<std::string> CheckTextFits(std::string_view text, std::size_t maxLength,
+                                                std::string_view fieldName) {
+    if (text.size() <= maxLength) return std::nullopt;
+    return std::string(fieldName) + ": text of " + std::to_string(text.size()) + " characters does not fit (at most " +
+           std::to_string(maxLength) + ")";
+}
+
 // A fixed-width, zero-terminated 8-bit text field of a record. It keeps all N bytes, so the bytes
 // after the terminator travel unchanged through every rewrite of the record.
 template <std::size_t N>
@@ -27,10 +35,7 @@ public:
     // Stores `text` and its terminator, leaving the bytes after it as they were. A text that does
     // not leave room for the terminator is refused: the error names the field.
     std::optional<std::string> Assign(std::string_view text, std::string_view fieldName) {
-        if (text.size() >= N) {
-            return std::string(fieldName) + ": text of " + std::to_string(text.size()) +
-                   " characters does not fit (at most " + std::to_string(N - 1) + ")";
-        }
+        if (auto refusal = CheckTextFits(text, N - 1, fieldName)) return refusal;
         std::copy(text.begin(), text.end(), bytes_.begin());
         bytes_[text.size()] = 0;
         return std::nullopt;

@@ -1,63 +1,44 @@
 #include "lists/list_records.h"
 
-#include <algorithm>
-
-#include "catalogue/little_endian.h"
+#include "catalogue/record_layout.h"
 
 namespace quantora {
 
 namespace {
 
-template <typename Field>
-void ReadField(Field& field, std::span<const std::uint8_t> bytes, std::size_t offset) {
-    field.LoadBytes(bytes.subspan(offset, Field::kWidth));
-}
+// One field per line, in offset order, as the record is documented.
+// clang-format off
+constexpr RecordLayout kConstantLayout{
+    Field{0, &ConstantRecord::name},
+    Field{80, &ConstantRecord::value},
+    Field{160, &ConstantRecord::uncertainty},
+};
+static_assert(kConstantLayout.Tiles(ConstantRecord::kSize));
 
-template <typename Field>
-void WriteField(const Field& field, std::span<std::uint8_t> bytes, std::size_t offset) {
-    std::ranges::copy(field.Bytes(), bytes.begin() + static_cast<std::ptrdiff_t>(offset));
-}
+constexpr RecordLayout kElementLayout{
+    Field{0, &ElementRecord::atomicNumber},
+    Field{4, &ElementRecord::name},
+    Field{19, &ElementRecord::atomicWeight},
+    Field{29, &ElementRecord::symbol},
+    Field{33, &ElementRecord::density},
+    Field{43, &ElementRecord::meltingPoint},
+    Field{54, &ElementRecord::boilingPoint},
+    Field{64, &ElementRecord::oxidationStates},
+    Field{87, &ElementRecord::description},
+};
+static_assert(kElementLayout.Tiles(ElementRecord::kSize));
+// clang-format on
 
 }  // namespace
 
 ConstantRecord ConstantRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    ConstantRecord record;
-    ReadField(record.name, bytes, 0);
-    ReadField(record.value, bytes, 80);
-    ReadField(record.uncertainty, bytes, 160);
-    return record;
+    return kConstantLayout.Decode(bytes);
 }
 
-void ConstantRecord::Encode(std::span<std::uint8_t, kSize> bytes) const {
-    WriteField(name, bytes, 0);
-    WriteField(value, bytes, 80);
-    WriteField(uncertainty, bytes, 160);
-}
+void ConstantRecord::Encode(std::span<std::uint8_t, kSize> bytes) const { kConstantLayout.Write(*this, bytes); }
 
-ElementRecord ElementRecord::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    ElementRecord record;
-    record.atomicNumber = le::ReadI32(bytes, 0);
-    ReadField(record.name, bytes, 4);
-    ReadField(record.atomicWeight, bytes, 19);
-    ReadField(record.symbol, bytes, 29);
-    ReadField(record.density, bytes, 33);
-    ReadField(record.meltingPoint, bytes, 43);
-    ReadField(record.boilingPoint, bytes, 54);
-    ReadField(record.oxidationStates, bytes, 64);
-    ReadField(record.description, bytes, 87);
-    return record;
-}
+ElementRecord ElementRecord::Decode(std::span<const std::uint8_t, kSize> bytes) { return kElementLayout.Decode(bytes); }
 
-void ElementRecord::Encode(std::span<std::uint8_t, kSize> bytes) const {
-    le::WriteI32(bytes, 0, atomicNumber);
-    WriteField(name, bytes, 4);
-    WriteField(atomicWeight, bytes, 19);
-    WriteField(symbol, bytes, 29);
-    WriteField(density, bytes, 33);
-    WriteField(meltingPoint, bytes, 43);
-    WriteField(boilingPoint, bytes, 54);
-    WriteField(oxidationStates, bytes, 64);
-    WriteField(description, bytes, 87);
-}
+void ElementRecord::Encode(std::span<std::uint8_t, kSize> bytes) const { kElementLayout.Write(*this, bytes); }
 
 }  // namespace quantora

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/text_field.h"
+
 namespace quantora {
 
 // A fixed-width 8-bit text field that is zero-padded rather than zero-terminated: a text of the
@@ -31,10 +33,7 @@ public:
     // Stores `text` and zeroes the rest of the field. A text longer than the reading width is
     // refused: the error names the field.
     std::optional<std::string> Assign(std::string_view text, std::string_view fieldName) {
-        if (text.size() > MaxText) {
-            return std::string(fieldName) + ": text of " + std::to_string(text.size()) +
-                   " characters does not fit (at most " + std::to_string(MaxText) + ")";
-        }
+        if (auto refusal = CheckTextFits(text, MaxText, fieldName)) return refusal;
         bytes_.fill(0);
         std::copy(text.begin(), text.end(), bytes_.begin());
         return std::nullopt;

@@ -1,19 +1,24 @@
 #include "update/list_entry.h"
 
-#include <algorithm>
+#include "catalogue/record_layout.h"
 
 namespace quantora {
 
-ListEntry ListEntry::Decode(std::span<const std::uint8_t, kSize> bytes) {
-    ListEntry entry;
-    entry.name.LoadBytes(bytes.subspan(0, 20));
-    entry.version.LoadBytes(bytes.subspan(20, 8));
-    return entry;
-}
+namespace {
 
-void ListEntry::Encode(std::span<std::uint8_t, kSize> bytes) const {
-    std::ranges::copy(name.Bytes(), bytes.begin());
-    std::ranges::copy(version.Bytes(), bytes.begin() + 20);
-}
+// One field per line, in offset order, as the record is documented.
+// clang-format off
+constexpr RecordLayout kListEntryLayout{
+    Field{0, &ListEntry::name},
+    Field{20, &ListEntry::version},
+};
+static_assert(kListEntryLayout.Tiles(ListEntry::kSize));
+// clang-format on
+
+}  // namespace
+
+ListEntry ListEntry::Decode(std::span<const std::uint8_t, kSize> bytes) { return kListEntryLayout.Decode(bytes); }
+
+void ListEntry::Encode(std::span<std::uint8_t, kSize> bytes) const { kListEntryLayout.Write(*this, bytes); }
 
 }  // namespace quantora

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
+#include "support/case_names.h"
 #include "support/test_profile.h"
 
 namespace quantora {
@@ -10,6 +11,8 @@ struct FlagCase {
     const char* text;
     bool on;
 };
+
+void PrintTo(const FlagCase& c, std::ostream* out) { *out << test::CaseText(c.text) << (c.on ? " on" : " off"); }
 
 class FlagRule : public ::testing::TestWithParam<FlagCase> {};
 

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "convert/test_locales.h"
+#include "support/case_names.h"
 
 namespace quantora {
 namespace {
@@ -34,6 +35,14 @@ struct GroupCase {
     NumberLocale locale;
     const char* expected;
 };
+
+void PrintTo(const GroupCase& c, std::ostream* out) {
+    const NumberLocale& l = c.locale;
+    *out << test::CaseText(c.text) << " to " << c.fractionDigits << " places, separators "
+         << test::CaseText(l.decimalSeparator) << " " << test::CaseText(l.thousandsSeparator) << ", grouping "
+         << l.groupingSize << (l.leadingZero ? "" : ", no leading zero") << ", negative pattern "
+         << static_cast<int>(l.negativePattern);
+}
 
 class GroupDigitsTest : public testing::TestWithParam<GroupCase> {};
 

@@ -12,6 +12,7 @@
 #include "convert/decimal_print.h"
 #include "convert/format_settings.h"
 #include "convert/test_locales.h"
+#include "support/case_names.h"
 #include "support/test_profile.h"
 
 namespace quantora {
@@ -39,6 +40,13 @@ struct FormatCase {
     std::vector<Setting> stored;
     const char* expected;
 };
+
+void PrintTo(const FormatCase& c, std::ostream* out) {
+    constexpr const char* kVariants[] = {"general", "symbols first", "fixed only"};
+    *out << test::CaseNumber(c.r) << " " << kVariants[static_cast<int>(c.variant)];
+    if (*c.error != 0) *out << " error " << test::CaseText(c.error);
+    for (const auto& [key, value] : c.stored) *out << " " << key << "=" << test::CaseText(value);
+}
 
 class FormatResultTest : public testing::TestWithParam<FormatCase> {};
 
@@ -113,6 +121,8 @@ struct DecimalCase {
     int expected;
 };
 
+void PrintTo(const DecimalCase& c, std::ostream* out) { *out << test::CaseText(c.stored); }
+
 class DecimalSettingTest : public testing::TestWithParam<DecimalCase> {};
 
 TEST_P(DecimalSettingTest, IsSanitised) {
@@ -169,6 +179,8 @@ struct PrintCase {
     std::string fixed;
     std::string scientific;
 };
+
+void PrintTo(const PrintCase& c, std::ostream* out) { *out << test::CaseNumber(c.r) << " to " << c.decimals << " places"; }
 
 class PrintTest : public testing::TestWithParam<PrintCase> {};
 

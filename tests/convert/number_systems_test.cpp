@@ -6,6 +6,7 @@
 
 #include "convert/roman_numerals.h"
 #include "convert/test_locales.h"
+#include "support/case_names.h"
 
 namespace quantora {
 namespace {
@@ -19,6 +20,16 @@ struct RunCase {
     std::size_t sourceRow;
     NumberSystemTexts expected;
 };
+
+void PrintTo(const RunCase& c, std::ostream* out) {
+    constexpr const char* kRows[] = {"binary", "decimal", "hexadecimal", "octal", "Roman"};
+    *out << test::CaseText(c.typed) << " as ";
+    if (c.sourceRow < std::size(kRows)) {
+        *out << kRows[c.sourceRow];
+    } else {
+        *out << "row " << c.sourceRow;
+    }
+}
 
 class NumberSystemsRunTest : public testing::TestWithParam<RunCase> {};
 
@@ -87,6 +98,8 @@ struct RomanCase {
     const char* numeral;
 };
 
+void PrintTo(const RomanCase& c, std::ostream* out) { *out << c.value << " " << c.numeral; }
+
 class RomanRoundTripTest : public testing::TestWithParam<RomanCase> {};
 
 TEST_P(RomanRoundTripTest, WritesAndReadsBack) {
@@ -113,6 +126,8 @@ struct ParseCase {
     const char* text;
     std::int64_t expected;
 };
+
+void PrintTo(const ParseCase& c, std::ostream* out) { *out << test::CaseText(c.text); }
 
 class FromRomanTest : public testing::TestWithParam<ParseCase> {};
 

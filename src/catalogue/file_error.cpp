@@ -1,0 +1,18 @@
+#include "catalogue/file_error.h"
+
+#include <cerrno>
+#include <system_error>
+
+namespace quantora {
+
+std::string PathText(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+std::string FileError(const std::filesystem::path& path) {
+    const int code = errno != 0 ? errno : EIO;
+    return PathText(path) + ": " + std::generic_category().message(code);
+}
+
+}  // namespace quantora
