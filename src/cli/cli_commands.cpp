@@ -1,4 +1,4 @@
-#include "main/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include <optional>
 #include <vector>
@@ -10,10 +10,10 @@
 #include "convert/format_settings.h"
 #include "convert/leading_number.h"
 #include "convert/unit_conversion.h"
-#include "main/cli_arguments.h"
+#include "cli/cli_arguments.h"
 #include "main/converter_model.h"
 #include "main/result_line.h"
-#include "main/unit_lookup.h"
+#include "cli/unit_lookup.h"
 
 namespace quantora {
 

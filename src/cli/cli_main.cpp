@@ -8,7 +8,7 @@
 #include "app/data_paths.h"
 #include "app/qt_profile_store.h"
 #include "convert/qt_number_locale.h"
-#include "main/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #ifdef _WIN32
 #include <windows.h>

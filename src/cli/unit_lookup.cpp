@@ -1,4 +1,4 @@
-#include "main/unit_lookup.h"
+#include "cli/unit_lookup.h"
 
 #include <vector>
 

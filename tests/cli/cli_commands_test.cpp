@@ -1,4 +1,4 @@
-#include "main/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include <gtest/gtest.h>
 
