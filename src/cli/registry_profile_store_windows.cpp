@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 #include "app/profile_key.h"

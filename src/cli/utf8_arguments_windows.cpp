@@ -1,5 +1,8 @@
-#include <shellapi.h>
 #include <windows.h>
+// After windows.h, whose types it uses.
+#include <shellapi.h>
+
+#include <utility>
 
 #include "cli/utf8_arguments.h"
 
