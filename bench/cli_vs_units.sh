@@ -4,6 +4,8 @@
 #
 #   bench/cli_vs_units.sh [path/to/quantora-cli]
 #
+# Time a Release build (-DCMAKE_BUILD_TYPE=Release); the default path is the plain build's.
+#
 # The CLI reads the data folder beside it; QUANTORA_DATA=DIR points it elsewhere. RUNS sets the
 # number of timed runs of each command (default 200).
 set -euo pipefail

@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "quantora_version.h"
+
 namespace quantora {
 
 namespace {
@@ -17,8 +19,9 @@ constexpr int kOkId = 1;
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("About Quantora"));
     auto* name = new QLabel(QStringLiteral("<b>Quantora</b> — unit-of-measure converter"), this);
-    auto* version =
-        new QLabel(QStringLiteral("Version: 2.2") + QStringLiteral("   Build : ") + QStringLiteral("51218"), this);
+    auto* version = new QLabel(QStringLiteral("Version: ") + QLatin1String(kVersion) + QStringLiteral("   Build : ") +
+                                   QLatin1String(kBuildNumber),
+                               this);
     version->setObjectName(QString::number(kVersionLineId));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     buttons->button(QDialogButtonBox::Ok)->setObjectName(QString::number(kOkId));

@@ -3,6 +3,8 @@
 #include <QCoreApplication>
 #include <QFileInfo>
 
+#include "app/profile_key.h"
+
 namespace quantora {
 
 namespace {
@@ -11,13 +13,8 @@ constexpr auto kOrganization = "Quantora";
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// Entry names come from data (category names); "/" and "\" would open subkeys, so they are escaped.
 QString KeyOf(std::string_view section, std::string_view entry) {
-    QString name = FromUtf8(entry);
-    name.replace(QLatin1Char('%'), QLatin1String("%25"));
-    name.replace(QLatin1Char('/'), QLatin1String("%2F"));
-    name.replace(QLatin1Char('\\'), QLatin1String("%5C"));
-    return FromUtf8(section) + QLatin1Char('/') + name;
+    return FromUtf8(section) + QLatin1Char('/') + QString::fromStdString(ProfileKeyOf(entry));
 }
 
 std::unique_ptr<QSettings> UserSettings(const QString& applicationName) {

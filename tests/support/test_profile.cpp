@@ -2,13 +2,8 @@
 
 namespace quantora::test {
 
-TestProfile::TestProfile()
-    : file_(folder_ / "profile.ini"),
-      store_(std::make_unique<QtProfileStore>(QString::fromStdString(file_.string()))) {}
+TestProfile::TestProfile() : file_(folder_ / "profile.ini"), store_(std::make_unique<IniProfileStore>(file_)) {}
 
-std::unique_ptr<QtProfileStore> TestProfile::Reopen() {
-    store_->Sync();
-    return std::make_unique<QtProfileStore>(QString::fromStdString(file_.string()));
-}
+std::unique_ptr<IniProfileStore> TestProfile::Reopen() const { return std::make_unique<IniProfileStore>(file_); }
 
 }  // namespace quantora::test

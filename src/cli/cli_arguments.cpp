@@ -1,4 +1,4 @@
-#include "main/cli_arguments.h"
+#include "cli/cli_arguments.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "main/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include <optional>
 #include <vector>
@@ -6,14 +6,14 @@
 #include "app/settings.h"
 #include "calc/formula_parser.h"
 #include "catalogue/cp1252.h"
+#include "cli/cli_arguments.h"
+#include "cli/unit_lookup.h"
 #include "convert/decimal_print.h"
 #include "convert/format_settings.h"
 #include "convert/leading_number.h"
 #include "convert/unit_conversion.h"
-#include "main/cli_arguments.h"
 #include "main/converter_model.h"
 #include "main/result_line.h"
-#include "main/unit_lookup.h"
 
 namespace quantora {
 
@@ -123,7 +123,8 @@ private:
         FormulaParser parser;
         const ConversionResult result =
             ConvertUnits(input, ReadFormatSettings(environment_.profile), environment_.locale, parser);
-        const auto valueText = [&](std::size_t row) { return Cp1252ToUtf8(result.rows[row].value_or("")); };
+        // Values are UTF-8 already: the locale's separators and the profile's symbols, as the window shows them.
+        const auto valueText = [&](std::size_t row) { return result.rows[row].value_or(""); };
         if (!choice.destinationRow) {
             std::string out;
             for (std::size_t row = 0; row < units.size(); ++row) {

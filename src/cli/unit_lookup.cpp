@@ -1,5 +1,6 @@
-#include "main/unit_lookup.h"
+#include "cli/unit_lookup.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "catalogue/name_order.h"
@@ -18,7 +19,17 @@ std::string Folded(std::string_view text) {
 }
 
 bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && Folded(a) == Folded(b);
+    return std::ranges::equal(a, b, [](char x, char y) {
+        return CaseFold(static_cast<unsigned char>(x)) == CaseFold(static_cast<unsigned char>(y));
+    });
+}
+
+// A field's text in place: the lookup runs over every unit of every category, so it copies none.
+template <std::size_t N>
+std::string_view TextIn(const TextField<N>& field) {
+    const auto bytes = field.Bytes();
+    const auto end = std::ranges::find(bytes, std::uint8_t{0});
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<std::size_t>(end - bytes.begin())};
 }
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part) {
@@ -53,8 +64,8 @@ std::vector<std::size_t> MatchingRows(std::span<const UnitRecord> units, std::st
     std::vector<std::size_t> exact;
     std::vector<std::size_t> folded;
     for (std::size_t row = 0; row < units.size(); ++row) {
-        const std::string name = units[row].name.Text();
-        const std::string abbreviation = units[row].abbreviation.Text();
+        const std::string_view name = TextIn(units[row].name);
+        const std::string_view abbreviation = TextIn(units[row].abbreviation);
         if (name == text || abbreviation == text) exact.push_back(row);
         if (EqualsIgnoringCase(name, text) || EqualsIgnoringCase(abbreviation, text)) folded.push_back(row);
     }

@@ -1,4 +1,4 @@
-#include "main/cli_commands.h"
+#include "cli/cli_commands.h"
 
 #include <gtest/gtest.h>
 
@@ -153,6 +153,20 @@ TEST_F(CliCommandsTest, EvaluatesFormulas) {
         {{"eval", "2#3"}, 1, "", {"Error found on position 2!"}},
         {{"eval", "x", "--angle", "turns"}, 2, "", {"--angle takes deg, rad or grad"}},
     });
+}
+
+// The locale's separators and the profile's symbols are UTF-8 already and reach the output as they are.
+TEST_F(CliCommandsTest, PrintsNonAsciiSeparatorsAndSymbolsOnce) {
+    test::TestProfile profile;
+    ASSERT_TRUE(WriteSetting(profile.Store(), "SmallSymbol", "\u2264"));
+    const NumberLocale narrowSpace{",", "\u202F", 3, true, NegativePattern::kLeadingMinus};
+    const std::vector<std::vector<std::string>> commands = {
+        {"convert", "5", "km", "mm", "--value-only"}, {"convert", "-40", "Celsius", "Fahrenheit", "--value-only"}};
+    const std::vector<std::string> expected = {"5\u202F000\u202F000,000000\n", "\u2264\n"};
+    for (std::size_t i = 0; i < commands.size(); ++i) {
+        const CliOutcome outcome = RunCli(commands[i], {profile.Store(), data_.Path(), narrowSpace});
+        EXPECT_EQ(outcome.out, expected[i]);
+    }
 }
 
 TEST_F(CliCommandsTest, HelpAndDataFaults) {

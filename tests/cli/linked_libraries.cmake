@@ -1,0 +1,10 @@
+# Fails when the program PROGRAM loads a Qt library. Run as: cmake -DPROGRAM=path -P linked_libraries.cmake
+execute_process(COMMAND ldd ${PROGRAM} OUTPUT_VARIABLE libraries RESULT_VARIABLE failed)
+if(failed)
+  message(FATAL_ERROR "ldd could not read ${PROGRAM}")
+endif()
+string(REGEX MATCHALL "libQt[^ \t\n]*" qt "${libraries}")
+if(qt)
+  message(FATAL_ERROR "${PROGRAM} loads ${qt}")
+endif()
+message(STATUS "${PROGRAM} loads no Qt library")
