@@ -1,6 +1,7 @@
 #include "catalogue/catalogue.h"
 
 #include <algorithm>
+#include <memory>
 
 #include "catalogue/name_order.h"
 
@@ -20,8 +21,10 @@ Catalogue Catalogue::Build(const UnitDataSets& sets, bool commonUnitsMode, LoadR
     catalogue.commonUnitsMode_ = commonUnitsMode;
     catalogue.AddCategories(sets.categories.Records(), report);
     catalogue.AddCategories(sets.customCategories.Records(), report);
-    catalogue.AddStandardUnits(sets.units.Records(), report);
-    catalogue.AddCustomUnits(sets.customUnits.Records(), report);
+    auto plan = std::make_unique<RowPlan>();
+    catalogue.AddStandardUnits(sets.units.Records(), *plan, report);
+    catalogue.AddCustomUnits(sets.customUnits.Records(), *plan, report);
+    catalogue.CopyRows(*plan);
     std::ranges::copy_if(sets.temperatures.Records(), std::back_inserter(catalogue.temperatures_),
                          [](const TemperatureRecord& r) { return r.IsVisible(); });
     std::ranges::copy_if(sets.currencies.Records(), std::back_inserter(catalogue.currencies_),
@@ -54,7 +57,7 @@ bool Catalogue::Keeps(const UnitRecord& unit) const {
 
 // The standard file holds each category's units as one run; a unit's row is its sorted place
 // among the kept units of the run read so far.
-void Catalogue::AddStandardUnits(std::span<const UnitRecord> records, LoadReport& report) {
+void Catalogue::AddStandardUnits(std::span<const UnitRecord> records, RowPlan& plan, LoadReport& report) const {
     std::optional<std::int32_t> runCategory;
     std::vector<std::string> runNames;
     for (const UnitRecord& record : records) {
@@ -70,21 +73,30 @@ void Catalogue::AddStandardUnits(std::span<const UnitRecord> records, LoadReport
         const std::string name = record.name.Text();
         const std::size_t at = SortedInsertPosition(runNames, name);
         runNames.insert(runNames.begin() + static_cast<std::ptrdiff_t>(at), name);
-        auto& table = unitTables_[static_cast<std::size_t>(record.categoryId)];
-        table.insert(table.begin() + static_cast<std::ptrdiff_t>(std::min(at, table.size())), record);
+        auto& table = plan[static_cast<std::size_t>(record.categoryId)];
+        table.insert(table.begin() + static_cast<std::ptrdiff_t>(std::min(at, table.size())), &record);
     }
 }
 
-void Catalogue::AddCustomUnits(std::span<const UnitRecord> records, LoadReport& report) {
+void Catalogue::AddCustomUnits(std::span<const UnitRecord> records, RowPlan& plan, LoadReport& report) const {
     for (const UnitRecord& record : records) {
         if (!IsValidCategoryId(record.categoryId)) {
             NoteBadCategory(report, data_file::kCustomUnits, record.categoryId);
             continue;
         }
         if (!Keeps(record)) continue;
-        auto& table = unitTables_[static_cast<std::size_t>(record.categoryId)];
-        const std::size_t at = SortedRecordPosition(table, record.name.Text());
-        table.insert(table.begin() + static_cast<std::ptrdiff_t>(at), record);
+        auto& table = plan[static_cast<std::size_t>(record.categoryId)];
+        const std::size_t at =
+            SortedInsertPosition(table, record.name.Text(), [](const UnitRecord* row) { return row->name.Text(); });
+        table.insert(table.begin() + static_cast<std::ptrdiff_t>(at), &record);
+    }
+}
+
+void Catalogue::CopyRows(const RowPlan& plan) {
+    for (std::size_t id = 0; id < plan.size(); ++id) {
+        auto& table = unitTables_[id];
+        table.reserve(plan[id].size());
+        for (const UnitRecord* row : plan[id]) table.push_back(*row);
     }
 }
 

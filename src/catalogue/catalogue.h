@@ -44,8 +44,12 @@ public:
 
 private:
     void AddCategories(std::span<const CategoryRecord> records, LoadReport& report);
-    void AddStandardUnits(std::span<const UnitRecord> records, LoadReport& report);
-    void AddCustomUnits(std::span<const UnitRecord> records, LoadReport& report);
+    // Rows are placed as pointers into the sets and copied once at the end: placing the 488-byte
+    // records themselves moved most of a table on every insert.
+    using RowPlan = std::array<std::vector<const UnitRecord*>, kCategoryIdCount>;
+    void AddStandardUnits(std::span<const UnitRecord> records, RowPlan& plan, LoadReport& report) const;
+    void AddCustomUnits(std::span<const UnitRecord> records, RowPlan& plan, LoadReport& report) const;
+    void CopyRows(const RowPlan& plan);
     bool Keeps(const UnitRecord& unit) const;
 
     bool commonUnitsMode_ = false;

@@ -11,10 +11,9 @@
 
 namespace quantora {
 
-// The refusal of a text longer than `maxLength` characters, naming the field; none when it fits.
-inline std::optional<std::string> CheckTextFits(std::string_view text, std::size_t maxLength,
-                                                std::string_view fieldName) {
-    if (text.size() <= maxLength) return std::nullopt;
+// The refusal of a text longer than a field holds, naming the field. Callers compare the length
+// themselves, so the optimiser sees the bound before the copy that follows.
+inline std::string TextTooLong(std::string_view text, std::size_t maxLength, std::string_view fieldName) {
     return std::string(fieldName) + ": text of " + std::to_string(text.size()) + " characters does not fit (at most " +
            std::to_string(maxLength) + ")";
 }
@@ -35,7 +34,7 @@ public:
     // Stores `text` and its terminator, leaving the bytes after it as they were. A text that does
     // not leave room for the terminator is refused: the error names the field.
     std::optional<std::string> Assign(std::string_view text, std::string_view fieldName) {
-        if (auto refusal = CheckTextFits(text, N - 1, fieldName)) return refusal;
+        if (text.size() > N - 1) return TextTooLong(text, N - 1, fieldName);
         std::copy(text.begin(), text.end(), bytes_.begin());
         bytes_[text.size()] = 0;
         return std::nullopt;

@@ -33,7 +33,7 @@ public:
     // Stores `text` and zeroes the rest of the field. A text longer than the reading width is
     // refused: the error names the field.
     std::optional<std::string> Assign(std::string_view text, std::string_view fieldName) {
-        if (auto refusal = CheckTextFits(text, MaxText, fieldName)) return refusal;
+        if (text.size() > MaxText) return TextTooLong(text, MaxText, fieldName);
         bytes_.fill(0);
         std::copy(text.begin(), text.end(), bytes_.begin());
         return std::nullopt;
