@@ -2,11 +2,13 @@
 
 #include <fstream>
 #include <iterator>
+#include <span>
 #include <string>
 #include <system_error>
 
 #include "app/ini_escaping.h"
 #include "app/profile_key.h"
+#include "catalogue/safe_write.h"
 
 namespace quantora {
 
@@ -34,11 +36,8 @@ bool IniProfileStore::Store(std::string_view section, std::string_view entry, st
     document_.SetValue(section, ProfileKeyOf(entry), EscapeIniValue(stored));
     std::error_code error;
     std::filesystem::create_directories(file_.parent_path(), error);
-    std::ofstream out(file_, std::ios::binary | std::ios::trunc);
     const std::string text = document_.Text();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return !out.fail();
+    return !WriteFileAtomically(file_, std::span(reinterpret_cast<const std::uint8_t*>(text.data()), text.size()));
 }
 
 std::string IniProfileStore::ReadText(std::string_view section, std::string_view entry,
