@@ -71,6 +71,9 @@ private:
         } else if (name == "--x") {
             parsed_.x = Value(name, inlineValue);
             seen_.push_back("--x");
+        } else if (name == "--file") {
+            parsed_.formulaFile = Value(name, inlineValue);
+            seen_.push_back("--file");
         } else if (name == "--angle") {
             const std::string value = Value(name, inlineValue);
             parsed_.angleUnit = AngleUnitOf(value);
@@ -108,7 +111,9 @@ private:
         parsed_.command = shape->command;
         parsed_.operands.assign(words.begin() + 1, words.end());
         const std::size_t count = parsed_.operands.size();
-        if (count < shape->minOperands || count > shape->maxOperands) {
+        // A formula file stands in for the formula.
+        const std::size_t given = parsed_.formulaFile && shape->command == CliCommand::kEval ? count + 1 : count;
+        if (given < shape->minOperands || given > shape->maxOperands) {
             error_ = std::string(shape->name) + ": wrong number of operands";
             return;
         }
@@ -118,7 +123,7 @@ private:
     void CheckOptionsBelong(const CommandShape& shape) {
         for (const std::string& option : seen_) {
             const bool forConvert = option == "--category" || option == "--value-only";
-            const bool forEval = option == "--x" || option == "--angle";
+            const bool forEval = option == "--x" || option == "--angle" || option == "--file";
             if ((forConvert && shape.command != CliCommand::kConvert) ||
                 (forEval && shape.command != CliCommand::kEval)) {
                 error_ = option;
@@ -157,6 +162,8 @@ Commands:
   eval FORMULA                evaluate a formula in x
       --x X                   the value of x (default 0)
       --angle deg|rad|grad    the angle unit (default: the formula window's setting)
+  eval --file FILE            calculate a formula file (.xpq) as the formula window does,
+                              with its x, variables and angle unit
 
 Units are found by name or abbreviation, without regard to letter case (an exact match
 wins); VALUE is read exactly as the main window reads the value field. Values are

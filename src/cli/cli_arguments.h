@@ -19,6 +19,7 @@ struct CliArguments {
     bool valueOnly = false;                 // --value-only
     std::optional<std::string> x;           // --x X
     std::optional<int> angleUnit;           // --angle deg|rad|grad as 1, 2, 3
+    std::optional<std::string> formulaFile; // --file FILE (eval)
 };
 
 // The parsed arguments, or the reason they make no command.

@@ -7,6 +7,7 @@
 #include "calc/formula_parser.h"
 #include "catalogue/cp1252.h"
 #include "cli/cli_arguments.h"
+#include "cli/eval_file_command.h"
 #include "cli/unit_lookup.h"
 #include "convert/decimal_print.h"
 #include "convert/format_settings.h"
@@ -162,7 +163,8 @@ CliOutcome RunCli(std::span<const std::string> args, const CliEnvironment& envir
     const CliArguments& arguments = *parsed.arguments;
     switch (arguments.command) {
         case CliCommand::kHelp: return {cli_exit::kSuccess, CliUsage(), ""};
-        case CliCommand::kEval: return Evaluate(arguments, environment);
+        case CliCommand::kEval:
+            return arguments.formulaFile ? EvaluateFormulaFile(arguments, environment) : Evaluate(arguments, environment);
         default: return CatalogueCommands(arguments, environment).Run();
     }
 }

@@ -5,6 +5,8 @@
 #include "app/about_dialog.h"
 #include "app/data_paths.h"
 #include "app/help_window.h"
+#include "app/qt_profile_store.h"
+#include "calc/formula_dialog.h"
 
 namespace quantora {
 
@@ -20,8 +22,11 @@ UpdateResult QtWindowLaunchers::RunUpdate(QWidget&, UpdateMode) { return {}; }
 // The find window (dlgSearch) is not there yet, so nothing is found.
 FindResult QtWindowLaunchers::RunFind(QWidget&, const Catalogue&) { return {}; }
 
-// The formula window (CFormulaDlg) is not there yet.
-void QtWindowLaunchers::RunFormula(QWidget&, const std::optional<std::filesystem::path>&) {}
+void QtWindowLaunchers::RunFormula(QWidget& parent, const std::optional<std::filesystem::path>& file) {
+    QtProfileStore profile;
+    CFormulaDlg formula(profile, *this, file, &parent);
+    formula.exec();
+}
 
 // The physical constants list (dlgConstants) is not there yet.
 void QtWindowLaunchers::RunConstants(QWidget&) {}
