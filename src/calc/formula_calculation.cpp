@@ -28,7 +28,8 @@ void ReplaceAll(std::string& text, char letter, std::string_view replacement) {
 }
 
 void EraseAll(std::string& text, std::string_view part) {
-    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at)) text.erase(at, part.size());
+    for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at))
+        text.erase(at, part.size());
 }
 
 char Lower(char capital) { return static_cast<char>(capital - 'A' + 'a'); }
@@ -56,8 +57,8 @@ int ErrorPosition(std::string_view error) {
 
 FieldEdit MarkErrorPosition(const std::string& formula, int position) {
     // Preprocessing can make the evaluator's text longer than the field's, so the place may lie past the end.
-    const auto index = static_cast<std::size_t>(std::clamp<long long>(static_cast<long long>(position) - 1, 0,
-                                                                      static_cast<long long>(formula.size())));
+    const auto index = static_cast<std::size_t>(
+        std::clamp<long long>(static_cast<long long>(position) - 1, 0, static_cast<long long>(formula.size())));
     FieldEdit marked{formula, index, index};
     marked.text.insert(index, 1, ' ');
     if (position > 0) marked.end = index + 1;

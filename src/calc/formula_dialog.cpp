@@ -16,8 +16,8 @@
 #include <QShortcut>
 #include <QTextBlock>
 #include <QToolBar>
-#include <QValidator>
 #include <QVBoxLayout>
+#include <QValidator>
 #include <array>
 
 #include "app/qt_user_prompts.h"
@@ -44,15 +44,44 @@ constexpr std::string_view kHelpPage = "expressa.htm";
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
 
-constexpr std::array<const char*, 38> kFunctionEntries{
-    "----Trigonometric----", "sin(x)",     "cos(x)",    "tan(x)",     "sec(x)",
-    "csc(x)",                "cot(x)",     "------Hyperbolic------",  "sinh(x)",
-    "cosh(x)",               "tanh(x)",    "sech(x)",   "csch(x)",    "coth(x)",
-    "-Inverse trigonometric-", "arcsin(x)", "arccos(x)", "arctan(x)", "arcsec(x)",
-    "arccsc(x)",             "arccot(x)",  "--Inverse hyperbolic--",  "arcsinh(x)",
-    "arccosh(x)",            "arctanh(x)", "arcsech(x)", "arccsch(x)", "arccoth(x)",
-    "------Logarithmic-----", "exp(x)",    "ln(x)",     "log(x)",     "--------Math--------",
-    "sqrt(x)",               "10^x",       "pi",        "abs(x)",     "int(x)"};
+constexpr std::array<const char*, 38> kFunctionEntries{"----Trigonometric----",
+                                                       "sin(x)",
+                                                       "cos(x)",
+                                                       "tan(x)",
+                                                       "sec(x)",
+                                                       "csc(x)",
+                                                       "cot(x)",
+                                                       "------Hyperbolic------",
+                                                       "sinh(x)",
+                                                       "cosh(x)",
+                                                       "tanh(x)",
+                                                       "sech(x)",
+                                                       "csch(x)",
+                                                       "coth(x)",
+                                                       "-Inverse trigonometric-",
+                                                       "arcsin(x)",
+                                                       "arccos(x)",
+                                                       "arctan(x)",
+                                                       "arcsec(x)",
+                                                       "arccsc(x)",
+                                                       "arccot(x)",
+                                                       "--Inverse hyperbolic--",
+                                                       "arcsinh(x)",
+                                                       "arccosh(x)",
+                                                       "arctanh(x)",
+                                                       "arcsech(x)",
+                                                       "arccsch(x)",
+                                                       "arccoth(x)",
+                                                       "------Logarithmic-----",
+                                                       "exp(x)",
+                                                       "ln(x)",
+                                                       "log(x)",
+                                                       "--------Math--------",
+                                                       "sqrt(x)",
+                                                       "10^x",
+                                                       "pi",
+                                                       "abs(x)",
+                                                       "int(x)"};
 
 constexpr std::array<ControlTip, 10> kTips{{
     {id::kFormula, "Type the function here or select from [Functions List]"},
@@ -74,11 +103,20 @@ struct Key {
 };
 
 constexpr std::array<Key, 14> kKeypad{{
-    {1047, '7', {173, 69, 20, 17}},  {1048, '8', {193, 69, 20, 17}},  {1051, '9', {214, 69, 20, 17}},
-    {1052, '4', {173, 88, 20, 17}},  {1053, '5', {193, 88, 20, 17}},  {1054, '6', {214, 88, 20, 17}},
-    {1055, '1', {173, 107, 20, 17}}, {1056, '2', {193, 107, 20, 17}}, {1057, '3', {214, 107, 20, 17}},
-    {1059, '0', {173, 127, 40, 17}}, {1058, '.', {214, 127, 20, 17}}, {1061, 'x', {173, 149, 20, 17}},
-    {1062, '(', {193, 149, 20, 17}}, {1063, ')', {214, 149, 20, 17}},
+    {1047, '7', {173, 69, 20, 17}},
+    {1048, '8', {193, 69, 20, 17}},
+    {1051, '9', {214, 69, 20, 17}},
+    {1052, '4', {173, 88, 20, 17}},
+    {1053, '5', {193, 88, 20, 17}},
+    {1054, '6', {214, 88, 20, 17}},
+    {1055, '1', {173, 107, 20, 17}},
+    {1056, '2', {193, 107, 20, 17}},
+    {1057, '3', {214, 107, 20, 17}},
+    {1059, '0', {173, 127, 40, 17}},
+    {1058, '.', {214, 127, 20, 17}},
+    {1061, 'x', {173, 149, 20, 17}},
+    {1062, '(', {193, 149, 20, 17}},
+    {1063, ')', {214, 149, 20, 17}},
 }};
 
 constexpr std::array<int, 7> kVariableButtons{1067, 1069, 1070, 1071, 1072, 1073, 1074};
@@ -149,16 +187,16 @@ CFormulaDlg::CFormulaDlg(ProfileStore& profile, WindowLaunchers& launchers,
     model_ = std::make_unique<FormulaWindowModel>(profile_, *seams.prompts, *seams.fileDialogs);
     setWindowTitle(QString::fromUtf8(kExpressa.data(), static_cast<qsizetype>(kExpressa.size())));
 
+    // The layout leaves the top of the window free for the toolbar, which lies over it.
     auto* body = new QWidget(this);
     auto* frame = new QVBoxLayout(this);
     frame->setContentsMargins(0, 0, 0, 0);
-    frame->setSpacing(0);
-    CreateMenusAndToolbar();
+    CreateMenusAndToolbar(*body);
     frame->setMenuBar(menuBar_);
-    frame->addWidget(toolbar_);
     frame->addWidget(body);
     DialogLayout layout(*body);
     body->setFixedSize(layout.Map({0, 0, kDialogWidth, kDialogHeight}).size());
+    toolbar_->setGeometry(0, 0, body->width(), toolbar_->sizeHint().height());
     CreateFields(layout);
     CreateVariables(layout);
     CreateKeypad(layout);
@@ -187,7 +225,7 @@ QAction* CFormulaDlg::AddCommand(QMenu& menu, const char* text, const char* tip,
     return action;
 }
 
-void CFormulaDlg::CreateMenusAndToolbar() {
+void CFormulaDlg::CreateMenusAndToolbar(QWidget& body) {
     menuBar_ = new QMenuBar(this);
     fileMenu_ = menuBar_->addMenu(QStringLiteral("&File"));
     QAction* newFile = AddCommand(*fileMenu_, "&New", "New Blank File", "new", &CFormulaDlg::OnNew);
@@ -202,8 +240,8 @@ void CFormulaDlg::CreateMenusAndToolbar() {
     QAction* undo = AddCommand(*edit, "&Undo", "Undo Typing", "undo", &CFormulaDlg::OnUndo);
     QAction* backspace = AddCommand(*edit, "&Backspace", "Backspace", "backspace", &CFormulaDlg::OnBackspace);
     QAction* del = AddCommand(*edit, "&Del", "Delete after Cursor", "delete", &CFormulaDlg::OnDelete);
-    QAction* clear =
-        AddCommand(*edit, "&Clear all", "Clear constants ,variable x and function f(x)", "clear", &CFormulaDlg::OnClearAll);
+    QAction* clear = AddCommand(*edit, "&Clear all", "Clear constants ,variable x and function f(x)", "clear",
+                                &CFormulaDlg::OnClearAll);
 
     QMenu* insert = menuBar_->addMenu(QStringLiteral("&Insert"));
     std::array<QAction*, kOperators.size()> operators{};
@@ -214,7 +252,7 @@ void CFormulaDlg::CreateMenusAndToolbar() {
         operators[i]->setIcon(ToolbarIcon(op.icon));
     }
 
-    toolbar_ = new QToolBar(this);
+    toolbar_ = new QToolBar(&body);
     toolbar_->setIconSize(QSize(16, 16));
     toolbar_->setMovable(false);
     toolbar_->addActions({newFile, open, save});
@@ -257,8 +295,8 @@ void CFormulaDlg::CreateVariables(DialogLayout& layout) {
     for (std::size_t i = 0; i < kVariableButtons.size(); ++i) {
         const int y = 96 + static_cast<int>(i) * 86 / 6;
         const char letter = FormulaRecord::kVariableNames[i];
-        auto& button = layout.Add<QPushButton>(kVariableButtons[i], QStringLiteral("%1:").arg(QChar(letter)),
-                                               {30, y, 20, 14});
+        auto& button =
+            layout.Add<QPushButton>(kVariableButtons[i], QStringLiteral("%1:").arg(QChar(letter)), {30, y, 20, 14});
         button.setAutoDefault(false);
         connect(&button, &QPushButton::clicked, this, [this, letter] { Insert(letter); });
         auto& field = layout.Add<QLineEdit>(kVariableFields[i], {50, y, 116, 14});
@@ -412,8 +450,10 @@ void CFormulaDlg::OnFormulaChanged() {
     const QString text = formula_->toPlainText();
     if (!FitsRecordText(text, FieldCapacity(FormulaField::kFormula))) {
         const FieldEdit before{model_->Text(FormulaField::kFormula), 0, 0};
-        const int caret = formula_->textCursor().position() - static_cast<int>(text.size() - FromCp1252(before.text).size());
-        ShowFormula({before.text, static_cast<std::size_t>(std::max(caret, 0)), static_cast<std::size_t>(std::max(caret, 0))});
+        const int caret =
+            formula_->textCursor().position() - static_cast<int>(text.size() - FromCp1252(before.text).size());
+        ShowFormula(
+            {before.text, static_cast<std::size_t>(std::max(caret, 0)), static_cast<std::size_t>(std::max(caret, 0))});
         QApplication::beep();
         return;
     }

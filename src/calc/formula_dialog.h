@@ -71,7 +71,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void CreateMenusAndToolbar();
+    void CreateMenusAndToolbar(QWidget& body);
     void CreateFields(DialogLayout& layout);
     void CreateVariables(DialogLayout& layout);
     void CreateKeypad(DialogLayout& layout);
@@ -79,7 +79,8 @@ private:
     void CreateFunctionsList(DialogLayout& layout);
     void CreateButtons(DialogLayout& layout);
     void CreateHiddenButtons();
-    QAction* AddCommand(QMenu& menu, const char* text, const char* tip, const char* icon, void (CFormulaDlg::*handler)());
+    QAction* AddCommand(QMenu& menu, const char* text, const char* tip, const char* icon,
+                        void (CFormulaDlg::*handler)());
 
     FieldEdit FormulaEdit() const;
     void ShowFormula(const FieldEdit& formula);

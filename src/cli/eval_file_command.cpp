@@ -36,8 +36,8 @@ CliOutcome EvaluateFormulaFile(const CliArguments& arguments, const CliEnvironme
     // As the window loads it: a later record overwrites the texts, and its angle unit when it has one.
     FormulaRecord state = file.records.front();
     for (const FormulaRecord& record : file.records) {
-        const std::int32_t unit = IsKnownAngleUnit(static_cast<AngleUnit>(record.angleUnit)) ? record.angleUnit
-                                                                                               : state.angleUnit;
+        const std::int32_t unit =
+            IsKnownAngleUnit(static_cast<AngleUnit>(record.angleUnit)) ? record.angleUnit : state.angleUnit;
         state = record;
         state.angleUnit = unit;
     }

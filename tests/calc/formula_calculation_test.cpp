@@ -39,12 +39,8 @@ TEST(FormulaCalculation, AFaultPutsASelectedBlankBeforeTheReportedPlace) {
         FieldEdit marked;
     };
     const Case cases[] = {
-        {"2#3", 2, {"2 #3", 1, 2}},
-        {"2#3", 1, {" 2#3", 0, 1}},
-        {"1/0", 0, {" 1/0", 0, 0}},
-        {"2#3", 3, {"2# 3", 2, 3}},
-        {"2#3", 4, {"2#3 ", 3, 4}},
-        {"2#3", 40, {"2#3 ", 3, 4}},
+        {"2#3", 2, {"2 #3", 1, 2}}, {"2#3", 1, {" 2#3", 0, 1}}, {"1/0", 0, {" 1/0", 0, 0}},
+        {"2#3", 3, {"2# 3", 2, 3}}, {"2#3", 4, {"2#3 ", 3, 4}}, {"2#3", 40, {"2#3 ", 3, 4}},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(MarkErrorPosition(c.formula, c.position), c.marked) << c.formula << " at " << c.position;
@@ -53,8 +49,11 @@ TEST(FormulaCalculation, AFaultPutsASelectedBlankBeforeTheReportedPlace) {
 
 TEST(FormulaCalculation, ThePlaceIsTheNumberTheFaultTextNames) {
     const std::pair<const char*, int> cases[] = {
-        {"Error found on position 2!", 2},  {"Error found on position 17!", 17}, {" Divide by zero!", 0},
-        {"General Parser Error blocked!", 0}, {"", 0},
+        {"Error found on position 2!", 2},
+        {"Error found on position 17!", 17},
+        {" Divide by zero!", 0},
+        {"General Parser Error blocked!", 0},
+        {"", 0},
     };
     for (const auto& [error, position] : cases) EXPECT_EQ(ErrorPosition(error), position) << error;
 }

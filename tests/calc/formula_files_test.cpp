@@ -29,7 +29,7 @@ TEST(FormulaFiles, RecentFilesExchangeOrMoveDown) {
         RecentFiles after;
     };
     const std::vector<Step> steps{
-        {"f1", {"f1", "", "", ""}},     {"f2", {"f2", "f1", "", ""}},       {"f3", {"f3", "f2", "f1", ""}},
+        {"f1", {"f1", "", "", ""}},       {"f2", {"f2", "f1", "", ""}},     {"f3", {"f3", "f2", "f1", ""}},
         {"f4", {"f4", "f3", "f2", "f1"}}, {"f5", {"f5", "f4", "f3", "f2"}}, {"f3", {"f3", "f4", "f5", "f2"}},
         {"f3", {"f3", "f4", "f5", "f2"}}, {"F3", {"F3", "f3", "f4", "f5"}}, {"f5", {"f5", "f3", "f4", "F3"}},
     };
