@@ -19,7 +19,8 @@ struct CliArguments {
     bool valueOnly = false;                 // --value-only
     std::optional<std::string> x;           // --x X
     std::optional<int> angleUnit;           // --angle deg|rad|grad as 1, 2, 3
-    std::optional<std::string> formulaFile; // --file FILE (eval)
+    // --file FILE: eval calculates that formula file.
+    std::optional<std::string> formulaFile;
 };
 
 // The parsed arguments, or the reason they make no command.

@@ -164,7 +164,8 @@ CliOutcome RunCli(std::span<const std::string> args, const CliEnvironment& envir
     switch (arguments.command) {
         case CliCommand::kHelp: return {cli_exit::kSuccess, CliUsage(), ""};
         case CliCommand::kEval:
-            return arguments.formulaFile ? EvaluateFormulaFile(arguments, environment) : Evaluate(arguments, environment);
+            return arguments.formulaFile ? EvaluateFormulaFile(arguments, environment)
+                                         : Evaluate(arguments, environment);
         default: return CatalogueCommands(arguments, environment).Run();
     }
 }
