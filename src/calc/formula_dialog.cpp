@@ -14,7 +14,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QShortcut>
-#include <QTextBlock>
 #include <QToolBar>
 #include <QVBoxLayout>
 #include <QValidator>
@@ -448,16 +447,16 @@ void CFormulaDlg::RebuildRecentFiles() {
 void CFormulaDlg::OnFormulaChanged() {
     if (showing_) return;
     const QString text = formula_->toPlainText();
-    if (!FitsRecordText(text, FieldCapacity(FormulaField::kFormula))) {
-        const FieldEdit before{model_->Text(FormulaField::kFormula), 0, 0};
-        const int caret =
-            formula_->textCursor().position() - static_cast<int>(text.size() - FromCp1252(before.text).size());
-        ShowFormula(
-            {before.text, static_cast<std::size_t>(std::max(caret, 0)), static_cast<std::size_t>(std::max(caret, 0))});
-        QApplication::beep();
+    if (FitsRecordText(text, FieldCapacity(FormulaField::kFormula))) {
+        model_->EditFormula(ToCp1252(text));
         return;
     }
-    model_->EditFormula(ToCp1252(text));
+    // The refused change goes, and the caret stays where it stood before the change.
+    const std::string& kept = model_->Text(FormulaField::kFormula);
+    const qsizetype grown = text.size() - static_cast<qsizetype>(kept.size());
+    const auto caret = static_cast<std::size_t>(std::max<qsizetype>(formula_->textCursor().position() - grown, 0));
+    ShowFormula({kept, caret, caret});
+    QApplication::beep();
 }
 
 void CFormulaDlg::OnCalculate() { ShowCalculation(model_->Calculate()); }

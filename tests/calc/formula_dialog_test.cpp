@@ -194,6 +194,34 @@ TEST_F(FormulaWindowTest, RecentFilesFollowTheSeparatorWithTheirCommandIds) {
     EXPECT_EQ(window_->FileMenu().actions()[5]->text().toStdString(), PathText(folder_ / "a.xpq"));
 }
 
+// Nothing the formula file cannot keep whole can be typed into a field.
+TEST_F(FormulaWindowTest, FieldsRefuseWhatAFormulaFileCannotHold) {
+    Open();
+    struct Case {
+        int field;
+        int length;
+    };
+    for (const Case c : {Case{id::kX, 239}, Case{1089, 199}, Case{1097, 199}}) {
+        auto& field = Get<QLineEdit>(c.field);
+        field.setText(QString(c.length, QLatin1Char('1')));
+        QTest::keyClicks(&field, QStringLiteral("2"));
+        EXPECT_EQ(field.text().size(), c.length) << c.field;
+        field.clear();
+        field.insert(QString::fromUtf8("\xE2\x82\xAC"));
+        field.insert(QString::fromUtf8("\xCF\x80"));
+        EXPECT_EQ(field.text(), QString::fromUtf8("\xE2\x82\xAC")) << c.field;
+    }
+    Formula().setPlainText(QString(1239, QLatin1Char('1')));
+    EXPECT_EQ(window_->Model().Text(FormulaField::kFormula).size(), 1239U);
+    QTextCursor cursor = Formula().textCursor();
+    cursor.setPosition(5);
+    Formula().setTextCursor(cursor);
+    QTest::keyClicks(&Formula(), QStringLiteral("2"));
+    Formula().insertPlainText(QString::fromUtf8("\xCF\x80"));
+    EXPECT_EQ(Formula().toPlainText(), QString(1239, QLatin1Char('1')));
+    EXPECT_EQ(Selection(), std::make_pair(5, 5));
+}
+
 // Start-up hands the window the file the command line names.
 TEST_F(FormulaWindowTest, AFileGivenAtOpeningIsLoadedAndCalculated) {
     FormulaRecord record;
