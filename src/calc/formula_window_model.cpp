@@ -24,11 +24,6 @@ int AngleUnitSetting(const ProfileStore& profile) {
     return std::max(LeadingInteger(ReadSetting(profile, Setting::kDeg)), 1);
 }
 
-template <std::size_t N>
-std::optional<std::string> StoreText(TextField<N>& field, const std::string& text, std::string_view caption) {
-    return field.Assign(text, caption);
-}
-
 }  // namespace
 
 std::size_t FieldCapacity(FormulaField field) {
@@ -38,8 +33,6 @@ std::size_t FieldCapacity(FormulaField field) {
         default: return decltype(FormulaRecord::variables)::value_type::kWidth - 1;
     }
 }
-
-std::string_view FieldCaption(FormulaField field) { return kCaptions[static_cast<std::size_t>(field)]; }
 
 FormulaWindowModel::FormulaWindowModel(ProfileStore& profile, UserPrompts& prompts, FormulaFileDialogs& dialogs,
                                        UndoSnapshot& undo)
@@ -183,10 +176,10 @@ std::optional<std::string> FormulaWindowModel::BuildRecord(FormulaRecord& record
             return std::string(kCaptions[i]) + ": the text holds characters a formula file cannot keep";
         }
     }
-    std::optional<std::string> refusal = StoreText(record.x, Text(FormulaField::kX), kCaptions[0]);
-    if (!refusal) refusal = StoreText(record.formula, Text(FormulaField::kFormula), kCaptions[1]);
+    std::optional<std::string> refusal = record.x.Assign(Text(FormulaField::kX), kCaptions[0]);
+    if (!refusal) refusal = record.formula.Assign(Text(FormulaField::kFormula), kCaptions[1]);
     for (std::size_t i = 0; i < record.variables.size() && !refusal; ++i) {
-        refusal = StoreText(record.variables[i], texts_[2 + i], kCaptions[2 + i]);
+        refusal = record.variables[i].Assign(texts_[2 + i], kCaptions[2 + i]);
     }
     record.angleUnit = LeadingInteger(ReadSetting(profile_, Setting::kDeg));
     return refusal;

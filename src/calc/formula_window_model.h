@@ -24,8 +24,6 @@ inline constexpr std::size_t kFormulaFieldCount = 9;
 
 // The most characters a field takes: one less than its place in the file record, for the terminator.
 std::size_t FieldCapacity(FormulaField field);
-// The field's caption, as a refused save names it.
-std::string_view FieldCaption(FormulaField field);
 
 inline constexpr std::string_view kExpressa = "Expressa";
 
