@@ -14,6 +14,7 @@
 #include <memory>
 
 #include "app/settings.h"
+#include "app/window_placement.h"
 #include "scripted_formula_seams.h"
 #include "support/scripted_launchers.h"
 #include "support/temp_folder.h"
@@ -242,6 +243,7 @@ TEST_F(FormulaWindowTest, AFileGivenAtOpeningIsLoadedAndCalculated) {
     EXPECT_EQ(opened, std::vector<std::string>{"Help expressa.htm"});
     window_.reset();
     EXPECT_EQ(ReadSetting(profile_.Store(), Setting::kFormulaFx), "x^2");
+    EXPECT_TRUE(LoadPlacement(profile_.Store(), placement_entry::kFormulaWindow).has_value());
 }
 
 }  // namespace
