@@ -45,13 +45,13 @@ void BM_CalculateThroughTheWindow(benchmark::State& state) {
     Profile profile;
     auto window = OpenWindow(profile);
     const std::array<std::pair<int, const char*>, 8> fields{{{1085, "2"},
-                                                            {1089, "1.5"},
-                                                            {1091, "2"},
-                                                            {1092, "0.5"},
-                                                            {1094, "3"},
-                                                            {1095, "4"},
-                                                            {1096, "0.25"},
-                                                            {1097, "x"}}};
+                                                             {1089, "1.5"},
+                                                             {1091, "2"},
+                                                             {1092, "0.5"},
+                                                             {1094, "3"},
+                                                             {1095, "4"},
+                                                             {1096, "0.25"},
+                                                             {1097, "x"}}};
     for (const auto& [id, text] : fields) {
         window->findChild<QLineEdit*>(QString::number(id))->setText(QString::fromUtf8(text));
     }
