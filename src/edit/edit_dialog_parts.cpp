@@ -2,6 +2,7 @@
 
 #include <QKeySequence>
 #include <QShortcut>
+#include <QWidget>
 #include <string>
 
 #include "app/qt_user_prompts.h"

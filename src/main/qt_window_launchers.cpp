@@ -5,14 +5,27 @@
 #include "app/about_dialog.h"
 #include "app/data_paths.h"
 #include "app/help_window.h"
+#include "app/qt_profile_store.h"
+#include "app/qt_user_prompts.h"
+#include "edit/custom_dialog.h"
+#include "edit/options_dialog.h"
 
 namespace quantora {
 
 QtWindowLaunchers::QtWindowLaunchers(std::filesystem::path executableFolder)
     : executableFolder_(std::move(executableFolder)) {}
 
-// The Options window (dlgOptions) is not there yet, so it is never accepted.
-OptionsResult QtWindowLaunchers::RunOptions(QWidget&) { return {}; }
+QtWindowLaunchers::QtWindowLaunchers(std::filesystem::path executableFolder, ProfileStore& profile)
+    : executableFolder_(std::move(executableFolder)), profile_(&profile) {}
+
+// A window whose data files could not be read in full says so and opens without saving them.
+OptionsResult QtWindowLaunchers::RunOptions(QWidget& parent) {
+    QtProfileStore userProfile;
+    dlgOptions options(profile_ != nullptr ? *profile_ : userProfile, executableFolder_, *this, &parent);
+    if (!options.LoadProblem().empty()) QtUserPrompts(&parent).Message(options.LoadProblem(), "Options");
+    options.exec();
+    return {options.WasAccepted()};
+}
 
 // The update window (CdlgDownload) is not there yet, so no file is replaced.
 UpdateResult QtWindowLaunchers::RunUpdate(QWidget&, UpdateMode) { return {}; }
@@ -29,8 +42,12 @@ void QtWindowLaunchers::RunConstants(QWidget&) {}
 // The chemical elements list (dlgElements) is not there yet.
 void QtWindowLaunchers::RunElements(QWidget&) {}
 
-// The custom units editor (dlgCustom) is not there yet.
-void QtWindowLaunchers::RunCustomUnits(QWidget&) {}
+// An editor that could not read its files would overwrite the user's on closing: it does not open.
+void QtWindowLaunchers::RunCustomUnits(QWidget& parent) {
+    dlgCustom editor(executableFolder_, *this, &parent);
+    if (editor.LoadError()) return QtUserPrompts(&parent).Message(*editor.LoadError(), "Custom Units");
+    editor.exec();
+}
 
 void QtWindowLaunchers::RunAbout(QWidget& parent) {
     AboutDialog about(&parent);

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
