@@ -199,6 +199,17 @@ TEST_F(CustomUnitsModelTest, NoCategoryIdBeyondTheTablesIsHandedOut) {
     EXPECT_EQ(model_.Categories().size(), 3u);
 }
 
+TEST_F(CustomUnitsModelTest, AFailedWriteIsReportedNamingTheFile) {
+    data_.Write<CategoryRecord>(data_file::kCustomCategories, {MakeCategory(1002, "Mine")});
+    Open();
+    std::filesystem::create_directory(data_.File(data_file::kCustomUnits));
+    ASSERT_FALSE(model_.AddCategory("Ours").Refused());
+    const auto error = model_.Save(data_.Folder());
+    ASSERT_TRUE(error.has_value());
+    EXPECT_NE(error->find("itemcust.dat"), std::string::npos) << *error;
+    EXPECT_TRUE(std::filesystem::is_directory(data_.File(data_file::kCustomUnits)));
+}
+
 TEST(CustomUnitsModelRefusal, FilesItCouldNotReadWholeKeepTheWindowShut) {
     struct Case {
         const char* name;
