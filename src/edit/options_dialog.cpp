@@ -36,14 +36,14 @@ struct SettingRow {
 // In the order of kOptionTextSettings.
 constexpr std::array<SettingRow, kOptionTextSettings.size()> kSettingRows{{
     {id::kMin, "Values smaller than this value  :", {7, 9, 112, 8}, {120, 7, 40, 13}},
-    {id::kSmallSymbol, "Will equal this symbol:", {170, 9, 80, 8}, {252, 7, 37, 13}},
+    {id::kSmallSymbol, "Will equal this symbol:", {180, 9, 90, 8}, {272, 7, 41, 13}},
     {id::kMax, "Values greater than this value :", {7, 25, 112, 8}, {120, 23, 40, 13}},
-    {id::kBigSymbol, "will equal  this symbol:", {170, 25, 80, 8}, {252, 23, 37, 13}},
+    {id::kBigSymbol, "will equal  this symbol:", {180, 25, 90, 8}, {272, 23, 41, 13}},
     {id::kDecimal, "Number of decimal places:", {7, 41, 112, 8}, {120, 39, 40, 13}},
-    {id::kExpMin, "Values smaller than this value will be shown in Scientific notation format:", {7, 57, 243, 8},
-     {252, 55, 37, 13}},
-    {id::kExpMax, "Values greater than this value will be shown in Scientific notation format:", {7, 73, 243, 8},
-     {252, 71, 37, 13}},
+    {id::kExpMin, "Values smaller than this value will be shown in Scientific notation format:", {7, 57, 262, 8},
+     {272, 55, 41, 13}},
+    {id::kExpMax, "Values greater than this value will be shown in Scientific notation format:", {7, 73, 262, 8},
+     {272, 71, 41, 13}},
 }};
 
 std::optional<std::size_t> SelectedRow(const QListWidget& list) {
@@ -75,7 +75,7 @@ dlgOptions::dlgOptions(ProfileStore& profile, const std::filesystem::path& execu
       launchers_(launchers) {
     setWindowTitle(QStringLiteral("Options"));
     DialogLayout layout(*this);
-    resize(layout.Map({0, 0, 296, 240}).size());
+    resize(layout.Map({0, 0, 320, 240}).size());
     CreateSettings(layout);
     CreateLists(layout);
     CreateButtons(layout);
@@ -97,16 +97,16 @@ void dlgOptions::CreateSettings(DialogLayout& layout) {
         label.setBuddy(edits_[i]);
     }
     separator_ = &layout.AddChoice<QCheckBox>(id::kSeparator, QStringLiteral("Use 1000 separator (,)"),
-                                              {170, 41, 100, 10});
+                                              {180, 41, 100, 10});
 }
 
 void dlgOptions::CreateLists(DialogLayout& layout) {
-    display_ = &layout.Add<QGroupBox>(kStaticId, QStringLiteral("Categories and units to display:"), {7, 89, 282, 124});
+    display_ = &layout.Add<QGroupBox>(kStaticId, QStringLiteral("Categories and units to display:"), {7, 89, 306, 124});
     DialogLayout inside(*display_);
     inside.Add<QLabel>(kStaticId, QStringLiteral("Categories:"), {6, 11, 60, 8});
-    inside.Add<QLabel>(kStaticId, QStringLiteral("Units:"), {146, 11, 60, 8});
-    categories_ = &inside.Add<QListWidget>(id::kCategories, {6, 21, 130, 80});
-    units_ = &inside.Add<QListWidget>(id::kUnits, {146, 21, 130, 80});
+    inside.Add<QLabel>(kStaticId, QStringLiteral("Units:"), {158, 11, 60, 8});
+    categories_ = &inside.Add<QListWidget>(id::kCategories, {6, 21, 142, 80});
+    units_ = &inside.Add<QListWidget>(id::kUnits, {158, 21, 142, 80});
     for (QListWidget* list : {categories_, units_}) {
         list->setSelectionMode(QAbstractItemView::SingleSelection);
         list->installEventFilter(this);
@@ -128,10 +128,10 @@ void dlgOptions::CreateLists(DialogLayout& layout) {
         bool checked;
     };
     const std::array<ListButton, 4> buttons{{
-        {id::kSelectAllCategories, "&Select All", {6, 104, 62, 14}, &OptionsModel::MarkAllCategories, true},
-        {id::kClearAllCategories, "&Clear All", {74, 104, 62, 14}, &OptionsModel::MarkAllCategories, false},
-        {id::kSelectAllUnits, "S&elect All", {146, 104, 62, 14}, &OptionsModel::MarkAllUnits, true},
-        {id::kClearAllUnits, "C&lear All", {214, 104, 62, 14}, &OptionsModel::MarkAllUnits, false},
+        {id::kSelectAllCategories, "&Select All", {6, 104, 68, 14}, &OptionsModel::MarkAllCategories, true},
+        {id::kClearAllCategories, "&Clear All", {80, 104, 68, 14}, &OptionsModel::MarkAllCategories, false},
+        {id::kSelectAllUnits, "S&elect All", {158, 104, 68, 14}, &OptionsModel::MarkAllUnits, true},
+        {id::kClearAllUnits, "C&lear All", {232, 104, 68, 14}, &OptionsModel::MarkAllUnits, false},
     }};
     for (const ListButton& entry : buttons) {
         auto& button = inside.Add<QPushButton>(entry.id, QString::fromUtf8(entry.caption), entry.place);
@@ -147,8 +147,8 @@ void dlgOptions::CreateLists(DialogLayout& layout) {
 void dlgOptions::CreateButtons(DialogLayout& layout) {
     auto& defaults = layout.Add<QPushButton>(id::kDefaults, QStringLiteral("&Defaults"), {7, 219, 50, 14});
     auto& custom = layout.Add<QPushButton>(id::kCustomUnits, QStringLiteral("Custom &Units"), {63, 219, 60, 14});
-    auto& ok = layout.Add<QPushButton>(id::kOk, QStringLiteral("&OK"), {183, 219, 50, 14});
-    auto& cancel = layout.Add<QPushButton>(id::kCancel, QStringLiteral("&Cancel"), {239, 219, 50, 14});
+    auto& ok = layout.Add<QPushButton>(id::kOk, QStringLiteral("&OK"), {207, 219, 50, 14});
+    auto& cancel = layout.Add<QPushButton>(id::kCancel, QStringLiteral("&Cancel"), {263, 219, 50, 14});
     for (QPushButton* button : {&defaults, &custom, &cancel}) button->setAutoDefault(false);
     ok.setDefault(true);
     connect(&defaults, &QPushButton::clicked, this, &dlgOptions::OnDefaults);

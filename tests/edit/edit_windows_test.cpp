@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -228,6 +229,23 @@ TEST_F(EditWindowsTest, AnEditorThatCouldNotReadItsFilesWritesNothing) {
     }
     EXPECT_EQ(test::ReadBytes(Data(data_file::kCustomUnits)), before);
     EXPECT_FALSE(std::filesystem::exists(Data(data_file::kCustomCategories)));
+}
+
+TEST_F(EditWindowsTest, F1OpensEachWindowsHelpPage) {
+    std::vector<std::string> opened;
+    scripted_.onOpen = [&opened](const std::string& window) { opened.push_back(window); };
+    dlgOptions options(profile_.Store(), folder_.Path(), scripted_);
+    dlgCustom editor(folder_.Path(), scripted_);
+    dlgInput input("New Category", "Pls. enter new category:", "", {}, scripted_);
+    dlgAddItem unit("New Unit", {}, {}, scripted_);
+    for (QWidget* window : std::initializer_list<QWidget*>{&options, &editor, &input, &unit}) {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+        QTest::keyClick(window, Qt::Key_F1);
+    }
+    EXPECT_EQ(opened, (std::vector<std::string>{"Help Options.htm", "Help customunits.htm", "Help customunits.htm",
+                                                "Help customunits.htm"}));
 }
 
 QStringList ValuesOf(const QTreeWidget& list) {
