@@ -64,9 +64,10 @@ dlgAddItem::dlgAddItem(const QString& title, const UnitEntryTexts& entry, const 
 void dlgAddItem::FillChoices(const std::vector<UnitRecord>& choices) {
     std::vector<const UnitRecord*> sorted;
     for (const UnitRecord& unit : choices) {
-        sorted.insert(sorted.begin() + static_cast<std::ptrdiff_t>(SortedInsertPosition(
-                                           sorted, unit.name.Text(), [](const UnitRecord* u) { return u->name.Text(); })),
-                      &unit);
+        sorted.insert(
+            sorted.begin() + static_cast<std::ptrdiff_t>(SortedInsertPosition(
+                                 sorted, unit.name.Text(), [](const UnitRecord* u) { return u->name.Text(); })),
+            &unit);
     }
     for (const UnitRecord* unit : sorted) of_->addItem(FromRecordText(unit->name.Text()), unit->unitId);
     of_->setCurrentIndex(of_->findData(entry_.referenceUnitId));

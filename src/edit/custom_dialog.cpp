@@ -13,7 +13,6 @@
 #include "edit/edit_dialog_parts.h"
 #include "edit/field_text.h"
 #include "edit/input_dialog.h"
-
 #include "ui/dialog_layout.h"
 
 namespace quantora {

@@ -138,8 +138,8 @@ EditOutcome CustomUnitsModel::AddCategory(std::string_view name) {
     const FieldText text = ToFieldText(name, kMaxCategoryName, "The category name");
     if (text.Refused()) return {text.refusal};
     if (highestCategoryId_ + 1 >= kCategoryIdCount) {
-        return {"No category can be added: category ids end at " + std::to_string(kCategoryIdCount - 1) +
-                ", and " + std::to_string(highestCategoryId_) + " is taken."};
+        return {"No category can be added: category ids end at " + std::to_string(kCategoryIdCount - 1) + ", and " +
+                std::to_string(highestCategoryId_) + " is taken."};
     }
     CategoryRecord record;
     record.categoryId = highestCategoryId_ + 1;

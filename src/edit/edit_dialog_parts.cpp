@@ -14,7 +14,8 @@ namespace quantora {
 void AddHelpKey(QWidget& window, WindowLaunchers& launchers, std::string_view page) {
     auto* key = new QShortcut(QKeySequence(Qt::Key_F1), &window);
     key->setContext(Qt::WindowShortcut);
-    QObject::connect(key, &QShortcut::activated, &window, [&window, &launchers, page] { launchers.ShowHelp(window, page); });
+    QObject::connect(key, &QShortcut::activated, &window,
+                     [&window, &launchers, page] { launchers.ShowHelp(window, page); });
 }
 
 void ShowRefusal(QWidget& window, const std::string& refusal) {

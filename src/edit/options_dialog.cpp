@@ -40,9 +40,13 @@ constexpr std::array<SettingRow, kOptionTextSettings.size()> kSettingRows{{
     {id::kMax, "Values greater than this value :", {7, 25, 112, 8}, {120, 23, 40, 13}},
     {id::kBigSymbol, "will equal  this symbol:", {180, 25, 90, 8}, {272, 23, 41, 13}},
     {id::kDecimal, "Number of decimal places:", {7, 41, 112, 8}, {120, 39, 40, 13}},
-    {id::kExpMin, "Values smaller than this value will be shown in Scientific notation format:", {7, 57, 262, 8},
+    {id::kExpMin,
+     "Values smaller than this value will be shown in Scientific notation format:",
+     {7, 57, 262, 8},
      {272, 55, 41, 13}},
-    {id::kExpMax, "Values greater than this value will be shown in Scientific notation format:", {7, 73, 262, 8},
+    {id::kExpMax,
+     "Values greater than this value will be shown in Scientific notation format:",
+     {7, 73, 262, 8},
      {272, 71, 41, 13}},
 }};
 
@@ -67,8 +71,8 @@ void ShowMarks(QListWidget& list, const std::vector<bool>& marks) {
 
 }  // namespace
 
-dlgOptions::dlgOptions(ProfileStore& profile, const std::filesystem::path& executableFolder,
-                       WindowLaunchers& launchers, QWidget* parent)
+dlgOptions::dlgOptions(ProfileStore& profile, const std::filesystem::path& executableFolder, WindowLaunchers& launchers,
+                       QWidget* parent)
     : QDialog(parent),
       profile_(profile),
       dataFolder_(DataFilePath(executableFolder, "").parent_path()),
@@ -96,8 +100,8 @@ void dlgOptions::CreateSettings(DialogLayout& layout) {
         edits_[i] = &layout.Add<QLineEdit>(row.editId, row.editPlace);
         label.setBuddy(edits_[i]);
     }
-    separator_ = &layout.AddChoice<QCheckBox>(id::kSeparator, QStringLiteral("Use 1000 separator (,)"),
-                                              {180, 41, 100, 10});
+    separator_ =
+        &layout.AddChoice<QCheckBox>(id::kSeparator, QStringLiteral("Use 1000 separator (,)"), {180, 41, 100, 10});
 }
 
 void dlgOptions::CreateLists(DialogLayout& layout) {

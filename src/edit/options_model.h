@@ -16,10 +16,9 @@
 namespace quantora {
 
 // The number settings of the Options window, in the order of its edits, and the separator box.
-inline constexpr std::array<Setting, 7> kOptionTextSettings = {Setting::kMin,     Setting::kSmallSymbol,
-                                                                Setting::kMax,     Setting::kBigSymbol,
-                                                                Setting::kDecimal, Setting::kExpMin,
-                                                                Setting::kExpMax};
+inline constexpr std::array<Setting, 7> kOptionTextSettings = {
+    Setting::kMin,     Setting::kSmallSymbol, Setting::kMax,   Setting::kBigSymbol,
+    Setting::kDecimal, Setting::kExpMin,      Setting::kExpMax};
 
 struct OptionSettings {
     std::array<std::string, kOptionTextSettings.size()> texts;  // UTF-8, as typed

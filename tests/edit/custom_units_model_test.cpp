@@ -231,7 +231,9 @@ TEST(CustomUnitsModelRefusal, FilesItCouldNotReadWholeKeepTheWindowShut) {
         {"partial user unit", cut(data_file::kCustomUnits), data_file::kCustomUnits},
         {"partial standard unit", cut(data_file::kUnits), data_file::kUnits},
         {"user unit beyond the tables",
-         [](const test::EditData& d) { d.Write<UnitRecord>(data_file::kCustomUnits, {MakeUnit(2400, {2, "x"})}); },
+         [](const test::EditData& d) {
+             d.Write<UnitRecord>(data_file::kCustomUnits, {MakeUnit(2400, {2, "x"})});
+         },
          data_file::kCustomUnits},
     };
     for (const Case& c : cases) {

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
-#include <QPushButton>
-#include <QTest>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QTest>
 #include <QTreeWidget>
 
 #include "app/settings.h"
@@ -14,9 +14,9 @@
 #include "edit/custom_dialog.h"
 #include "edit/input_dialog.h"
 #include "edit/options_dialog.h"
+#include "edit_fixture.h"
 #include "main/converter_dialog.h"
 #include "main/qt_window_launchers.h"
-#include "edit_fixture.h"
 #include "modal_steps.h"
 #include "sample_units.h"
 #include "support/record_builders.h"
@@ -131,8 +131,8 @@ TEST_F(EditWindowsTest, DefaultsThenOkStoresTheDefaultTextsAndShowsEverything) {
 
     EXPECT_TRUE(options.WasAccepted());
     const std::vector<std::pair<const char*, const char*>> stored{
-        {"Min", "1e-9"},   {"Max", "1e12"},   {"SmallSymbol", "tiny"}, {"BigSymbol", ">>"},
-        {"Decimal", "6"},  {"ExpMin", "1e-6"}, {"ExpMax", "1e9"},       {"Seperator", "1"}};
+        {"Min", "1e-9"},  {"Max", "1e12"},    {"SmallSymbol", "tiny"}, {"BigSymbol", ">>"},
+        {"Decimal", "6"}, {"ExpMin", "1e-6"}, {"ExpMax", "1e9"},       {"Seperator", "1"}};
     for (const auto& [key, text] : stored) EXPECT_EQ(ReadSetting(profile_.Store(), key), text) << key;
     for (const auto& category : ReadRecords<CategoryRecord>(Data(data_file::kCategories))) {
         EXPECT_EQ(category.visible, 1) << category.name.Text();
@@ -297,9 +297,9 @@ TEST_F(EditWindowsTest, UserUnitsConvertInTheMainWindowAfterOptionsOk) {
 
     auto& destination = Find<QTreeWidget>(main, converter_id::kDestinationList);
     ConvertFrom(main, "Length", "reed");
-    EXPECT_EQ(ValuesOf(destination), (QStringList{"\xC3\x85ngstr\xC3\xB6m=2.743200e+010", "cubit=6.000000",
-                                                  "Fathom=1.500000", "Kilometer=0.002743", "Meter=2.743200",
-                                                  "Mile=0.001705", "reed=1"}));
+    EXPECT_EQ(ValuesOf(destination),
+              (QStringList{"\xC3\x85ngstr\xC3\xB6m=2.743200e+010", "cubit=6.000000", "Fathom=1.500000",
+                           "Kilometer=0.002743", "Meter=2.743200", "Mile=0.001705", "reed=1"}));
     ConvertFrom(main, "Servings", "pizza");
     EXPECT_EQ(ValuesOf(destination), (QStringList{"pizza=1", "slice=8.000000"}));
     SelectLine(Find<QListWidget>(main, converter_id::kCategories), "Empty");

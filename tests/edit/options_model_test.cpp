@@ -169,10 +169,14 @@ TEST(OptionsModelRefusal, FilesItCouldNotReadWholeAreNeverRewritten) {
         {"missing units file", [](const test::EditData& d) { std::filesystem::remove(d.File(data_file::kUnits)); },
          data_file::kUnits},
         {"category id beyond the tables",
-         [](const test::EditData& d) { d.Write<UnitRecord>(data_file::kUnits, {test::MakeUnit(2000, {101, "x"})}); },
+         [](const test::EditData& d) {
+             d.Write<UnitRecord>(data_file::kUnits, {test::MakeUnit(2000, {101, "x"})});
+         },
          data_file::kUnits},
         {"negative category id",
-         [](const test::EditData& d) { d.Write<CategoryRecord>(data_file::kCategories, {test::MakeCategory(-1, "x")}); },
+         [](const test::EditData& d) {
+             d.Write<CategoryRecord>(data_file::kCategories, {test::MakeCategory(-1, "x")});
+         },
          data_file::kCategories},
     };
     for (const Case& c : cases) {
