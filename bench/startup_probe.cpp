@@ -48,7 +48,7 @@ int main(int argc, char* argv[]) {
     }
     QTemporaryDir profileFolder;
     quantora::QtProfileStore profile(profileFolder.filePath(QStringLiteral("profile.ini")));
-    quantora::QtWindowLaunchers launchers(quantora::ExecutableFolder());
+    quantora::QtWindowLaunchers launchers(quantora::ExecutableFolder(), profile);
     quantora::CConverterDlg window(profile, quantora::ExecutableFolder(), launchers);
     window.LoadCatalogue();
     window.installEventFilter(&closer);

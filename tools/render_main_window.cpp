@@ -34,7 +34,7 @@ int main(int argc, char* argv[]) {
     }
     QTemporaryDir profileFolder;
     quantora::QtProfileStore profile(profileFolder.filePath(QStringLiteral("profile.ini")));
-    quantora::QtWindowLaunchers launchers(args.at(1).toStdString());
+    quantora::QtWindowLaunchers launchers(args.at(1).toStdString(), profile);
     quantora::CConverterDlg window(profile, args.at(1).toStdString(), launchers);
     window.LoadCatalogue();
     window.show();

@@ -71,7 +71,7 @@ int RunProgram(int& argc, char** argv) {
     const auto application = CreateApplicationObject(argc, argv);
     QtProfileStore profile;
     const std::filesystem::path executableFolder = ExecutableFolder();
-    QtWindowLaunchers launchers(executableFolder);
+    QtWindowLaunchers launchers(executableFolder, profile);
     {
         CConverterDlg window(profile, executableFolder, launchers);
         StartupSequence(profile, window, launchers, ProgramArguments()).Run();

@@ -10,7 +10,7 @@
 namespace quantora {
 
 // What a reload hands back to the window: the load's report and the category line to select again
-// (the line that was selected before, when the new list still has it).
+// (the line of the category that was selected before, when the new list still has it).
 struct CatalogueReload {
     LoadReport report;
     std::optional<std::size_t> lineToSelect;

@@ -5,16 +5,23 @@
 #include "app/about_dialog.h"
 #include "app/data_paths.h"
 #include "app/help_window.h"
-#include "app/qt_profile_store.h"
+#include "app/qt_user_prompts.h"
 #include "calc/formula_dialog.h"
+#include "edit/custom_dialog.h"
+#include "edit/options_dialog.h"
 
 namespace quantora {
 
-QtWindowLaunchers::QtWindowLaunchers(std::filesystem::path executableFolder)
-    : executableFolder_(std::move(executableFolder)) {}
+QtWindowLaunchers::QtWindowLaunchers(std::filesystem::path executableFolder, ProfileStore& profile)
+    : executableFolder_(std::move(executableFolder)), profile_(profile) {}
 
-// The Options window (dlgOptions) is not there yet, so it is never accepted.
-OptionsResult QtWindowLaunchers::RunOptions(QWidget&) { return {}; }
+// A window whose data files could not be read in full says so and opens without saving them.
+OptionsResult QtWindowLaunchers::RunOptions(QWidget& parent) {
+    dlgOptions options(profile_, executableFolder_, *this, &parent);
+    if (!options.LoadProblem().empty()) QtUserPrompts(&parent).Message(options.LoadProblem(), "Options");
+    options.exec();
+    return {options.WasAccepted()};
+}
 
 // The update window (CdlgDownload) is not there yet, so no file is replaced.
 UpdateResult QtWindowLaunchers::RunUpdate(QWidget&, UpdateMode) { return {}; }
@@ -23,8 +30,7 @@ UpdateResult QtWindowLaunchers::RunUpdate(QWidget&, UpdateMode) { return {}; }
 FindResult QtWindowLaunchers::RunFind(QWidget&, const Catalogue&) { return {}; }
 
 void QtWindowLaunchers::RunFormula(QWidget& parent, const std::optional<std::filesystem::path>& file) {
-    QtProfileStore profile;
-    CFormulaDlg formula(profile, *this, file, &parent);
+    CFormulaDlg formula(profile_, *this, file, &parent);
     formula.exec();
 }
 
@@ -34,8 +40,12 @@ void QtWindowLaunchers::RunConstants(QWidget&) {}
 // The chemical elements list (dlgElements) is not there yet.
 void QtWindowLaunchers::RunElements(QWidget&) {}
 
-// The custom units editor (dlgCustom) is not there yet.
-void QtWindowLaunchers::RunCustomUnits(QWidget&) {}
+// An editor that could not read its files would overwrite the user's on closing: it does not open.
+void QtWindowLaunchers::RunCustomUnits(QWidget& parent) {
+    dlgCustom editor(executableFolder_, *this, &parent);
+    if (editor.LoadError()) return QtUserPrompts(&parent).Message(*editor.LoadError(), "Custom Units");
+    editor.exec();
+}
 
 void QtWindowLaunchers::RunAbout(QWidget& parent) {
     AboutDialog about(&parent);

@@ -6,10 +6,13 @@
 
 namespace quantora {
 
+class ProfileStore;
+
 // The program's own windows behind the main window's buttons.
 class QtWindowLaunchers : public WindowLaunchers {
 public:
-    explicit QtWindowLaunchers(std::filesystem::path executableFolder);
+    // The windows that keep settings use `profile`, the main window's.
+    QtWindowLaunchers(std::filesystem::path executableFolder, ProfileStore& profile);
 
     OptionsResult RunOptions(QWidget& parent) override;
     UpdateResult RunUpdate(QWidget& parent, UpdateMode mode) override;
@@ -23,6 +26,7 @@ public:
 
 private:
     std::filesystem::path executableFolder_;
+    ProfileStore& profile_;
 };
 
 }  // namespace quantora

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
+#include <QWidget>
+#include <functional>
+#include <string>
+
+namespace quantora::test {
+
+// Runs `step` on the next modal window of type T as soon as it shows. Register the step before the
+// click that opens the window: the click does not return until the window has closed.
+template <class T>
+void WhenShown(std::function<void(T&)> step) {
+    auto* timer = new QTimer;
+    timer->setInterval(5);
+    QObject::connect(timer, &QTimer::timeout, [timer, step] {
+        auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
+        if (window == nullptr || !window->isVisible()) return;
+        timer->stop();
+        timer->deleteLater();
+        step(*window);
+    });
+    timer->start();
+}
+
+inline void Click(QWidget& window, int controlId) {
+    auto* button = window.findChild<QAbstractButton*>(QString::number(controlId));
+    if (button == nullptr) throw std::runtime_error("no button " + std::to_string(controlId));
+    button->click();
+}
+
+}  // namespace quantora::test
