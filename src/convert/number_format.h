@@ -16,6 +16,7 @@ enum class FormatVariant {
     // Standard rule of the temperature and currency methods: symbols first, then grouping.
     kSymbolsFirst,
     // Reciprocal-pair method: always fixed notation; the symbols test the number as printed.
+    // Symbols stand for magnitudes out of range (0 < |r| < Min, |r| > Max) in every variant.
     kFixedOnly,
 };
 
