@@ -144,9 +144,19 @@ void SetUpUnitList(QTreeWidget& list) {
     KeepSelectionVisible(list);
 }
 
+// Choices stacked edge to edge in dialog units can overlap by a pixel once rounded.
+void KeepChoicesApart(const QList<QAbstractButton*>& choices) {
+    for (qsizetype i = 1; i < choices.size(); ++i) {
+        QAbstractButton& above = *choices[i - 1];
+        const int room = choices[i]->y() - above.y();
+        if (room > 0 && above.height() > room) above.resize(above.width(), room);
+    }
+}
+
 // A caption wider than the layout allows (a larger font, another style) would run over the group's
 // right border; the group grows to the left instead, and the list beside it gives way.
 void FitGroupToChoices(QGroupBox& group, const QList<QAbstractButton*>& choices, QWidget& neighbour) {
+    KeepChoicesApart(choices);
     if (choices.isEmpty()) return;
     const int inset = choices.first()->x() - group.x();
     int need = 0;
