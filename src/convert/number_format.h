@@ -16,11 +16,12 @@ enum class FormatVariant {
     // Standard rule of the temperature and currency methods: symbols first, then grouping.
     kSymbolsFirst,
     // Reciprocal-pair method: always fixed notation; the symbols test the number as printed.
-    // Symbols stand for magnitudes out of range (0 < |r| < Min, |r| > Max) in every variant.
     kFixedOnly,
 };
 
-// The display text of a converted value. `errorText` counts for kGeneral only.
+// The display text of a converted value. `errorText` counts for kGeneral only. In every variant the
+// symbols stand for magnitudes out of range: the small one for 0 < |r| < Min, the big one for
+// |r| > Max; zero and negative values are printed.
 std::string FormatResult(double r, FormatVariant variant, std::string_view errorText, const FormatSettings& settings,
                          const NumberLocale& locale);
 
