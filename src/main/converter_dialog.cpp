@@ -170,6 +170,16 @@ void FitGroupToChoices(QGroupBox& group, const QList<QAbstractButton*>& choices,
     if (gap < inset / 2) neighbour.resize(neighbour.width() - (inset / 2 - gap), neighbour.height());
 }
 
+// `text` cut to `room` pixels with an ellipsis; the " = " after a unit name stays whole and only
+// the name before it is shortened.
+QString Shortened(const QFontMetrics& metrics, const QString& text, int room) {
+    const QString shown = metrics.elidedText(text, Qt::ElideRight, room);
+    const QString equals = QStringLiteral(" = ");
+    if (shown == text || !text.endsWith(equals)) return shown;
+    return metrics.elidedText(text.chopped(equals.size()), Qt::ElideRight, room - metrics.horizontalAdvance(equals)) +
+           equals;
+}
+
 std::optional<std::size_t> SelectedRow(const QTreeWidget& list) {
     const auto items = list.selectedItems();
     if (items.isEmpty()) return std::nullopt;
@@ -559,9 +569,7 @@ void CConverterDlg::PlaceResultLine(const std::array<QString, 4>& texts) {
     for (std::size_t i = 1; i < resultBoxes_.size(); ++i)
         gaps += resultBoxes_[i].left() - resultBoxes_[i - 1].right() - 1;
     const int room = resultBoxes_[3].right() - resultBoxes_[0].left() + 1 - gaps;
-    const QString equals = QStringLiteral(" = ");
-    const QFontMetrics& unitMetrics = sourceUnit_->fontMetrics();
-    const int unitMinimum = unitMetrics.horizontalAdvance(equals + QStringLiteral("W\u2026")) + kSlack;
+    const int unitMinimum = sourceUnit_->fontMetrics().horizontalAdvance(QStringLiteral(" = W\u2026")) + kSlack;
     const ResultLineWidths fit = FitResultLine(widthsOf(needs), widthsOf(boxWidths), room, unitMinimum);
     const std::array<int, 4> widths{fit.sourceValue, fit.sourceUnit, fit.destinationValue, fit.destinationUnit};
     // One height for the line, short of the list below, which dialog units rounded apart can touch.
@@ -573,15 +581,7 @@ void CConverterDlg::PlaceResultLine(const std::array<QString, 4>& texts) {
         QLabel& label = *resultLabels_[i];
         label.setGeometry(x, resultBoxes_[i].top(), widths[i], height);
         if (i + 1 < resultLabels_.size()) x += widths[i] + resultBoxes_[i + 1].left() - resultBoxes_[i].right() - 1;
-        const int textRoom = widths[i] - kSlack / 2;
-        QString shown = label.fontMetrics().elidedText(texts[i], Qt::ElideRight, textRoom);
-        // The source unit's " = " stays whole: only the name before it is shortened.
-        if (shown != texts[i] && texts[i].endsWith(equals)) {
-            const QString name = texts[i].chopped(equals.size());
-            shown = label.fontMetrics().elidedText(name, Qt::ElideRight,
-                                                   textRoom - label.fontMetrics().horizontalAdvance(equals)) +
-                    equals;
-        }
+        const QString shown = Shortened(label.fontMetrics(), texts[i], widths[i] - kSlack / 2);
         label.setText(shown);
         label.setToolTip(shown == texts[i] ? QString() : texts[i]);
     }
