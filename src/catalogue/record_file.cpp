@@ -6,6 +6,14 @@
 namespace quantora {
 
 std::ifstream OpenForReading(const std::filesystem::path& path, std::string& error) {
+    // A folder opens as a stream on some systems and then reads as an empty file.
+    std::error_code kindUnknown;
+    if (std::filesystem::is_directory(path, kindUnknown)) {
+        error = PathText(path) + ": " + std::generic_category().message(EISDIR);
+        std::ifstream unread;
+        unread.setstate(std::ios::failbit);
+        return unread;
+    }
     errno = 0;
     std::ifstream file(path, std::ios::binary);
     if (!file) {

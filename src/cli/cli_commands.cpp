@@ -32,6 +32,16 @@ std::string JoinResultLine(const ResultLine& line) {
     return text;
 }
 
+// Names the value and both units, and the evaluator's or number reader's reason when there is one.
+std::string ConversionError(std::string_view typed, const UnitRecord& from, const UnitRecord& to,
+                            std::string_view fault) {
+    std::string text = "quantora-cli: Error: cannot convert \"" + Cp1252ToUtf8(typed) + "\" from " +
+                       Cp1252ToUtf8(from.name.Text()) + " to " + Cp1252ToUtf8(to.name.Text());
+    while (!fault.empty() && fault.front() == ' ') fault.remove_prefix(1);
+    if (!fault.empty()) text += ": " + Cp1252ToUtf8(fault);
+    return text;
+}
+
 // The formula window prints its result with "%f".
 constexpr int kFormulaDecimals = 6;
 
@@ -134,7 +144,11 @@ private:
             return {cli_exit::kSuccess, out, ""};
         }
         const std::size_t destination = *choice.destinationRow;
-        if (result.rows[destination] == "Error") return Failure(cli_exit::kCalculationError, "Error");
+        if (result.rows[destination] == "Error") {
+            return Failure(
+                cli_exit::kCalculationError,
+                ConversionError(typed, units[choice.sourceRow], units[destination], result.faults[destination]));
+        }
         if (arguments_.valueOnly) return {cli_exit::kSuccess, valueText(destination) + "\n", ""};
         std::vector<UnitRowTexts> rows;
         rows.reserve(units.size());

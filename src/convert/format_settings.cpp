@@ -1,5 +1,6 @@
 #include "convert/format_settings.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "app/settings.h"
@@ -9,14 +10,14 @@ namespace quantora {
 
 namespace {
 
+// A count written in digits alone; a count above the most places shown asks for that most.
 std::optional<int> DecimalsOf(std::string_view text) {
-    if (text.empty() || text.size() > 3) return std::nullopt;
+    if (text.empty()) return std::nullopt;
     int value = 0;
     for (char c : text) {
         if (c < '0' || c > '9') return std::nullopt;
-        value = value * 10 + (c - '0');
+        value = std::min(value * 10 + (c - '0'), kMaxDecimals);
     }
-    if (value > kMaxDecimals) return std::nullopt;
     return value;
 }
 

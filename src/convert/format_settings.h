@@ -29,8 +29,9 @@ FormatSettings ReadFormatSettings(const ProfileStore& store);
 // The options of an empty profile.
 FormatSettings DefaultFormatSettings();
 
-// The stored "Decimal" text is only ever used as a count: a whole number from 0 to kMaxDecimals,
-// written in digits alone. Anything else (a sign, blanks, a fraction, "6f%s") gives the default count.
+// The stored "Decimal" text is only ever used as a count: a whole number written in digits alone,
+// a larger one than kMaxDecimals giving kMaxDecimals. Anything else (a sign, blanks, a fraction,
+// "6f%s") gives the default count.
 int SanitiseDecimals(std::string_view text);
 
 }  // namespace quantora

@@ -22,15 +22,29 @@ std::string UnitFormula(std::string front, const UnitRecord& unit) {
     return front;
 }
 
-// A typed exponent (1.5e3) reaches the evaluator as a power of ten. Only the lower-case e: the
-// evaluator reads an upper-case E itself.
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// An upper-case E written as an exponent: after a digit or a decimal point, before the exponent's
+// digits, with or without their sign.
+bool IsExponentE(std::string_view typed, std::size_t at) {
+    if (typed[at] != 'E' || at == 0 || at + 1 >= typed.size()) return false;
+    const char before = typed[at - 1];
+    if (!IsDigit(before) && before != '.') return false;
+    std::size_t next = at + 1;
+    if ((typed[next] == '+' || typed[next] == '-') && next + 1 < typed.size()) ++next;
+    return IsDigit(typed[next]);
+}
+
+// A typed exponent (1.5e3, 1.5E3) reaches the evaluator as a power of ten. Every lower-case e
+// counts; an upper-case E only where it stands as an exponent, since elsewhere it may belong to
+// a name the evaluator knows.
 std::string WithPowersOfTen(std::string_view typed) {
     std::string text;
-    for (char c : typed) {
-        if (c == 'e') {
+    for (std::size_t i = 0; i < typed.size(); ++i) {
+        if (typed[i] == 'e' || IsExponentE(typed, i)) {
             text += "*10^";
         } else {
-            text += c;
+            text += typed[i];
         }
     }
     return text;
@@ -41,11 +55,11 @@ AngleUnit EffectiveAngleMode(const ConversionInput& input) {
     return UsesAngleMode(input.categoryId) ? input.angleMode : AngleUnit::kDegrees;
 }
 
-// The typed value in base units, or nullopt when the source's reference chain is a cycle.
+// The typed value in base units: nullopt when the source's reference chain is a cycle, and
+// `error` holds the evaluator's fault when the typed text cannot be read.
 std::optional<double> SourceValue(const ConversionInput& input, const UnitRecord& source, double x, AngleUnit angleMode,
-                                  FormulaParser& parser) {
-    std::string ignoredError;
-    const double value = parser.Evaluate(UnitFormula(WithPowersOfTen(input.typed), source), x, ignoredError, angleMode);
+                                  FormulaParser& parser, std::string& error) {
+    const double value = parser.Evaluate(UnitFormula(WithPowersOfTen(input.typed), source), x, error, angleMode);
     const std::optional<double> factor = ReferenceFactor(input.units, source.referenceUnitId, x, parser);
     if (!factor) return std::nullopt;
     const double v = value * *factor;
@@ -62,9 +76,8 @@ struct RowContext {
     FormulaParser& parser;
 };
 
-std::string RowText(const RowContext& c, const UnitRecord& unit) {
+std::string RowText(const RowContext& c, const UnitRecord& unit, std::string& error) {
     const bool expression = IsExpressionCategory(c.input.categoryId);
-    std::string error;
     double f = c.b;
     if (!expression || unit.unitId != kBaseUnitId) {
         f = c.parser.Evaluate(UnitFormula("1", unit), c.b, error, c.angleMode);
@@ -81,7 +94,7 @@ std::string RowText(const RowContext& c, const UnitRecord& unit) {
 
 std::vector<std::optional<std::string>> ConvertGeneral(const ConversionInput& input, std::size_t sourceRow,
                                                        const FormatSettings& settings, const NumberLocale& locale,
-                                                       FormulaParser& parser) {
+                                                       FormulaParser& parser, std::vector<std::string>& faults) {
     const UnitRecord& source = input.units[sourceRow];
     const double x = LeadingDecimal(input.typed);
     const AngleUnit angleMode = EffectiveAngleMode(input);
@@ -94,13 +107,24 @@ std::vector<std::optional<std::string>> ConvertGeneral(const ConversionInput& in
         context.b = parser.Evaluate(source.baseFormula.Text(), x, error, angleMode);
         if (!error.empty() || context.b == std::numeric_limits<double>::infinity()) {
             rows.assign(input.units.size(), std::string(kError));
+            faults.assign(input.units.size(), error);
             return rows;
         }
     } else {
-        context.v = SourceValue(input, source, x, angleMode, parser);
+        // A value the evaluator cannot read has no conversions: any number shown would be made up.
+        std::string error;
+        context.v = SourceValue(input, source, x, angleMode, parser, error);
+        if (!error.empty()) {
+            for (std::size_t i = 0; i < input.units.size(); ++i) {
+                if (i == sourceRow) continue;
+                rows[i] = std::string(kError);
+                faults[i] = error;
+            }
+            return rows;
+        }
     }
     for (std::size_t i = 0; i < input.units.size(); ++i) {
-        if (i != sourceRow) rows[i] = RowText(context, input.units[i]);
+        if (i != sourceRow) rows[i] = RowText(context, input.units[i], faults[i]);
     }
     return rows;
 }

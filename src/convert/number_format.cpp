@@ -10,9 +10,14 @@ namespace quantora {
 
 namespace {
 
-std::string Symbolised(std::string text, double r, const FormatSettings& settings) {
-    if (r < settings.min) text = settings.smallSymbol;
-    if (r > settings.max) text = settings.bigSymbol;
+// The symbols say a value is too small or too large to show, so they judge the magnitude of the
+// number shown: a negative result or zero is a value like any other and is printed. `shown` is the
+// number the text will read as, `r` the value itself, which alone tells a true zero from a value
+// printed as one.
+std::string Symbolised(std::string text, double shown, double r, const FormatSettings& settings) {
+    const double magnitude = std::fabs(shown);
+    if (r != 0.0 && magnitude < settings.min) text = settings.smallSymbol;
+    if (magnitude > settings.max) text = settings.bigSymbol;
     return text;
 }
 
@@ -24,7 +29,7 @@ std::string Grouped(std::string text, const FormatSettings& settings, const Numb
 std::string FixedOnly(double r, const FormatSettings& settings, const NumberLocale& locale) {
     std::string text = PrintFixed(r, settings.decimals);
     const double shown = std::isfinite(r) ? LeadingDecimal(text) : r;
-    return Grouped(Symbolised(std::move(text), shown, settings), settings, locale);
+    return Grouped(Symbolised(std::move(text), shown, r, settings), settings, locale);
 }
 
 }  // namespace
@@ -35,9 +40,10 @@ std::string FormatResult(double r, FormatVariant variant, std::string_view error
     const double magnitude = std::fabs(r);
     const bool scientific = magnitude >= settings.expMax || magnitude <= settings.expMin;
     std::string text = scientific ? PrintScientific(r, settings.decimals) : PrintFixed(r, settings.decimals);
-    if (variant == FormatVariant::kSymbolsFirst) return Grouped(Symbolised(std::move(text), r, settings), settings, locale);
+    if (variant == FormatVariant::kSymbolsFirst)
+        return Grouped(Symbolised(std::move(text), r, r, settings), settings, locale);
     if (!errorText.empty()) text = "Error";
-    return Symbolised(Grouped(std::move(text), settings, locale), r, settings);
+    return Symbolised(Grouped(std::move(text), settings, locale), r, r, settings);
 }
 
 }  // namespace quantora

@@ -19,7 +19,9 @@ enum class FormatVariant {
     kFixedOnly,
 };
 
-// The display text of a converted value. `errorText` counts for kGeneral only.
+// The display text of a converted value. `errorText` counts for kGeneral only. In every variant the
+// symbols stand for magnitudes out of range: the small one for 0 < |r| < Min, the big one for
+// |r| > Max; zero and negative values are printed.
 std::string FormatResult(double r, FormatVariant variant, std::string_view errorText, const FormatSettings& settings,
                          const NumberLocale& locale);
 

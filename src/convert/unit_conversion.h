@@ -29,10 +29,13 @@ struct ConversionInput {
 };
 
 // The outcome of a run: `ran` is false when nothing was computed (empty text, no source row);
-// otherwise `rows` has one entry per unit, the text to show or nullopt for a row that keeps its text.
+// otherwise `rows` has one entry per unit, the text to show or nullopt for a row that keeps its text,
+// and `faults` one entry per unit: the evaluator's or the number reader's message when that row's
+// computation faulted, else empty.
 struct ConversionResult {
     bool ran = false;
     std::vector<std::optional<std::string>> rows;
+    std::vector<std::string> faults;
 };
 
 // Converts the typed value from the source row into every row of the category, by the method its

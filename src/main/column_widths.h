@@ -9,9 +9,9 @@ struct ColumnWidths {
     bool operator==(const ColumnWidths&) const = default;
 };
 
-// "Unit" and "Abbr." fit their texts and "Value" takes the rest of the list's width. When long
-// names would leave "Value" narrower than its own texts, the two name columns give up width in
-// proportion, so the values, which the list is for, always show whole.
-ColumnWidths FitColumns(int unitNeed, int abbreviationNeed, int valueNeed, int available);
+// "Unit" and "Abbr." fit their texts and "Value" takes the rest of the list's width, never less than
+// its own header: a value too long for that room is cut short in its cell, with the whole text in
+// its tip, so the names beside it always read whole.
+ColumnWidths FitColumns(int unitNeed, int abbreviationNeed, int valueHeaderNeed, int available);
 
 }  // namespace quantora

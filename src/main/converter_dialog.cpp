@@ -144,6 +144,42 @@ void SetUpUnitList(QTreeWidget& list) {
     KeepSelectionVisible(list);
 }
 
+// Choices stacked edge to edge in dialog units can overlap by a pixel once rounded.
+void KeepChoicesApart(const QList<QAbstractButton*>& choices) {
+    for (qsizetype i = 1; i < choices.size(); ++i) {
+        QAbstractButton& above = *choices[i - 1];
+        const int room = choices[i]->y() - above.y();
+        if (room > 0 && above.height() > room) above.resize(above.width(), room);
+    }
+}
+
+// A caption wider than the layout allows (a larger font, another style) would run over the group's
+// right border; the group grows to the left instead, and the list beside it gives way.
+void FitGroupToChoices(QGroupBox& group, const QList<QAbstractButton*>& choices, QWidget& neighbour) {
+    KeepChoicesApart(choices);
+    if (choices.isEmpty()) return;
+    const int inset = choices.first()->x() - group.x();
+    int need = 0;
+    for (const QAbstractButton* choice : choices) need = std::max(need, choice->sizeHint().width());
+    const int width = inset + need + inset / 2;
+    if (group.width() >= width) return;
+    const int left = group.geometry().right() + 1 - width;
+    group.setGeometry(left, group.y(), width, group.height());
+    for (QAbstractButton* choice : choices) choice->setGeometry(left + inset, choice->y(), need, choice->height());
+    const int gap = group.x() - 1 - neighbour.geometry().right();
+    if (gap < inset / 2) neighbour.resize(neighbour.width() - (inset / 2 - gap), neighbour.height());
+}
+
+// `text` cut to `room` pixels with an ellipsis; the " = " after a unit name stays whole and only
+// the name before it is shortened.
+QString Shortened(const QFontMetrics& metrics, const QString& text, int room) {
+    const QString shown = metrics.elidedText(text, Qt::ElideRight, room);
+    const QString equals = QStringLiteral(" = ");
+    if (shown == text || !text.endsWith(equals)) return shown;
+    return metrics.elidedText(text.chopped(equals.size()), Qt::ElideRight, room - metrics.horizontalAdvance(equals)) +
+           equals;
+}
+
 std::optional<std::size_t> SelectedRow(const QTreeWidget& list) {
     const auto items = list.selectedItems();
     if (items.isEmpty()) return std::nullopt;
@@ -163,12 +199,16 @@ CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path&
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Quantora"));
     DialogLayout layout(*this);
-    resize(layout.Map({0, 0, kDialogWidth, kDialogHeight}).size());
+    // Smaller than its layout the window would pile its controls onto each other.
+    const QSize layoutSize = layout.Map({0, 0, kDialogWidth, kDialogHeight}).size();
+    setMinimumSize(layoutSize);
+    resize(layoutSize);
     CreateCaptionsAndValue(layout);
     CreateLists(layout);
     CreateButtons(layout);
     CreateChoices(layout);
     CreateHiddenControls();
+    SetTabOrder();
     ConnectImportCommands();
     CreateShortcuts();
     SetTooltips(*this, kTips);
@@ -201,12 +241,16 @@ void CConverterDlg::CreateCaptionsAndValue(DialogLayout& layout) {
         AddLabel(layout, id::kDestinationValueLabel, QStringLiteral("Val2"), {252, 165, 56, 10}, kRed, right);
     destinationUnit_ =
         AddLabel(layout, id::kDestinationUnitLabel, QStringLiteral("Unit2"), {313, 165, 61, 8}, kDarkBlue);
+    resultLabels_ = {sourceValue_, sourceUnit_, destinationValue_, destinationUnit_};
+    for (std::size_t i = 0; i < resultLabels_.size(); ++i) resultBoxes_[i] = resultLabels_[i]->geometry();
 }
 
 void CConverterDlg::CreateLists(DialogLayout& layout) {
     categories_ = &layout.Add<QListWidget>(id::kCategories, {2, 17, 105, 316});
     KeepSelectionVisible(*categories_);
     categories_->setItemDelegate(new ElidedTipDelegate(categories_));
+    // The row comes with the change: on a click the list reports the new current row before it
+    // selects it, so reading the selection there would still find none.
     connect(categories_, &QListWidget::currentRowChanged, this, &CConverterDlg::OnCategoryChanged);
 
     sourceList_ = &layout.Add<QTreeWidget>(id::kSourceList, {110, 17, 259, 147});
@@ -262,6 +306,7 @@ void CConverterDlg::CreateChoices(DialogLayout& layout) {
     allUnits_ = AddRadio(layout, id::kAllUnits, QStringLiteral("&All Units"), {377, 238, 41, 10}, *unitsChoice_);
     commonUnits_ =
         AddRadio(layout, id::kCommonUnits, QStringLiteral("Com&mon  Units"), {377, 250, 61, 10}, *unitsChoice_);
+    FitGroupToChoices(Control<QGroupBox>(*this, id::kShowGroup), unitsChoice_->buttons(), *destinationList_);
     (model_.CommonUnitsSetting() ? commonUnits_ : allUnits_)->setChecked(true);
     connect(allUnits_, &QRadioButton::clicked, this, &CConverterDlg::OnAllUnits);
     connect(commonUnits_, &QRadioButton::clicked, this, &CConverterDlg::OnCommonUnits);
@@ -283,6 +328,7 @@ void CConverterDlg::CreateChoices(DialogLayout& layout) {
         const AngleUnit mode = std::array{AngleUnit::kDegrees, AngleUnit::kRadians, AngleUnit::kGrads}[i];
         connect(radio, &QRadioButton::clicked, this, [this, mode] { OnAngleChosen(mode); });
     }
+    FitGroupToChoices(*angleGroup_, angleChoice_->buttons(), *destinationList_);
 }
 
 void CConverterDlg::CreateHiddenControls() {
@@ -329,7 +375,7 @@ void CConverterDlg::ShowCatalogue(const CatalogueReload& reload) {
         categories_->setCurrentRow(static_cast<int>(*reload.lineToSelect));
         categories_->scrollToItem(categories_->currentItem());
     }
-    RunCategorySelection();
+    RunCategorySelection(SelectedCategoryLine());
 }
 
 void CConverterDlg::FillCategoryList() {
@@ -341,8 +387,8 @@ void CConverterDlg::FillCategoryList() {
     }
 }
 
-void CConverterDlg::RunCategorySelection() {
-    const CategorySelection selection = model_.SelectCategory(SelectedCategoryLine());
+void CConverterDlg::RunCategorySelection(std::optional<std::size_t> line) {
+    const CategorySelection selection = model_.SelectCategory(line);
     if (selection.line) {
         const QSignalBlocker blocker(categories_);
         categories_->setCurrentRow(static_cast<int>(*selection.line));
@@ -397,7 +443,9 @@ std::optional<std::size_t> CConverterDlg::SelectedCategoryLine() const {
     return static_cast<std::size_t>(row);
 }
 
-void CConverterDlg::OnCategoryChanged() { RunCategorySelection(); }
+void CConverterDlg::OnCategoryChanged(int row) {
+    RunCategorySelection(row < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(row)));
+}
 
 void CConverterDlg::OnSourceSelectionChanged() {
     const auto row = SelectedRow(*sourceList_);
@@ -432,7 +480,7 @@ void CConverterDlg::OnCommonUnits() { ShowCatalogue(model_.ShowCommonUnits(Selec
 
 void CConverterDlg::OnAngleChosen(AngleUnit mode) {
     model_.StoreAngleMode(mode);
-    RunCategorySelection();
+    RunCategorySelection(SelectedCategoryLine());
 }
 
 void CConverterDlg::OnDestinationDoubleClicked() {
@@ -457,7 +505,7 @@ void CConverterDlg::SelectFound(const FindTarget& found) {
         const QSignalBlocker blocker(categories_);
         categories_->setCurrentRow(static_cast<int>(found.line));
     }
-    RunCategorySelection();
+    RunCategorySelection(SelectedCategoryLine());
     SelectRow(*sourceList_, found.row);
 }
 
@@ -482,11 +530,7 @@ void CConverterDlg::OpenElements() { launchers_.RunElements(*this); }
 void CConverterDlg::OpenCustomUnits() { launchers_.RunCustomUnits(*this); }
 
 void CConverterDlg::ConvertFrom(std::optional<std::size_t> row) {
-    if (model_.Convert(value_->text().toStdString(), row, UserNumberLocale())) {
-        ShowValues();
-        // A longer value must not end up cut off behind the list's edge.
-        SizeColumns();
-    }
+    if (model_.Convert(value_->text().toStdString(), row, UserNumberLocale())) ShowValues();
     ShowResultLine();
 }
 
@@ -504,16 +548,60 @@ void CConverterDlg::ShowValues() {
 
 void CConverterDlg::ShowResultLine() {
     const ResultLine line = model_.CurrentResultLine();
-    sourceValue_->setText(QString::fromStdString(line.sourceValue));
-    sourceUnit_->setText(QString::fromStdString(line.sourceUnit));
-    destinationValue_->setText(QString::fromStdString(line.destinationValue));
-    destinationUnit_->setText(QString::fromStdString(line.destinationUnit));
+    PlaceResultLine({QString::fromStdString(line.sourceValue), QString::fromStdString(line.sourceUnit),
+                     QString::fromStdString(line.destinationValue), QString::fromStdString(line.destinationUnit)});
+}
+
+// Texts that outgrow their labels would be clipped at the label's edge, losing the "=" or the
+// value's end; the labels share the line instead and the unit names are shortened first.
+void CConverterDlg::PlaceResultLine(const std::array<QString, 4>& texts) {
+    // Widths are measured in whole pixels and text is laid out in fractions of one; the slack keeps
+    // a text that fits from being shortened.
+    constexpr int kSlack = 4;
+    std::array<int, 4> needs{};
+    for (std::size_t i = 0; i < texts.size(); ++i) {
+        needs[i] = resultLabels_[i]->fontMetrics().horizontalAdvance(texts[i]) + kSlack;
+    }
+    const auto widthsOf = [](const auto& w) { return ResultLineWidths{w[0], w[1], w[2], w[3]}; };
+    const std::array<int, 4> boxWidths{resultBoxes_[0].width(), resultBoxes_[1].width(), resultBoxes_[2].width(),
+                                       resultBoxes_[3].width()};
+    int gaps = 0;
+    for (std::size_t i = 1; i < resultBoxes_.size(); ++i)
+        gaps += resultBoxes_[i].left() - resultBoxes_[i - 1].right() - 1;
+    const int room = resultBoxes_[3].right() - resultBoxes_[0].left() + 1 - gaps;
+    const int unitMinimum = sourceUnit_->fontMetrics().horizontalAdvance(QStringLiteral(" = W\u2026")) + kSlack;
+    const ResultLineWidths fit = FitResultLine(widthsOf(needs), widthsOf(boxWidths), room, unitMinimum);
+    const std::array<int, 4> widths{fit.sourceValue, fit.sourceUnit, fit.destinationValue, fit.destinationUnit};
+    // One height for the line, short of the list below, which dialog units rounded apart can touch.
+    int height = 0;
+    for (const QRect& box : resultBoxes_) height = std::max(height, box.height());
+    height = std::min(height, destinationList_->y() - resultBoxes_[0].top());
+    int x = resultBoxes_[0].left();
+    for (std::size_t i = 0; i < resultLabels_.size(); ++i) {
+        QLabel& label = *resultLabels_[i];
+        label.setGeometry(x, resultBoxes_[i].top(), widths[i], height);
+        if (i + 1 < resultLabels_.size()) x += widths[i] + resultBoxes_[i + 1].left() - resultBoxes_[i].right() - 1;
+        const QString shown = Shortened(label.fontMetrics(), texts[i], widths[i] - kSlack / 2);
+        label.setText(shown);
+        label.setToolTip(shown == texts[i] ? QString() : texts[i]);
+    }
 }
 
 // Both lists show the same texts in the same font, so one of them is measured for both.
 int CConverterDlg::ColumnNeed(int column) const {
     const QAbstractItemView& view = *sourceList_;  // where the contents' width is public
     return std::max(view.sizeHintForColumn(column), sourceList_->header()->sectionSizeHint(column));
+}
+
+// The layout's order, so Tab walks the window as it reads.
+void CConverterDlg::SetTabOrder() {
+    constexpr std::array kOrder{id::kCategories, id::kValue,   id::kSwap,   id::kSourceList, id::kDestinationList,
+                                id::kFormula,    id::kOptions, id::kUpdate, id::kFind,       id::kConstants,
+                                id::kElements,   id::kHelp,    id::kExit,   id::kAllUnits,   id::kCommonUnits,
+                                id::kDegrees,    id::kRadians, id::kGrads,  id::kAbout};
+    for (std::size_t i = 1; i < kOrder.size(); ++i) {
+        setTabOrder(&Control<QWidget>(*this, kOrder[i - 1]), &Control<QWidget>(*this, kOrder[i]));
+    }
 }
 
 // The names change only with the rows, the values with every conversion.
@@ -523,7 +611,7 @@ void CConverterDlg::MeasureNameColumns() {
 }
 
 void CConverterDlg::SizeColumns() {
-    const int valueNeed = ColumnNeed(kValueColumn);
+    const int valueNeed = sourceList_->header()->sectionSizeHint(kValueColumn);
     for (QTreeWidget* list : {sourceList_, destinationList_}) {
         const ColumnWidths widths = FitColumns(unitNeed_, abbreviationNeed_, valueNeed, list->viewport()->width());
         list->setColumnWidth(kUnitColumn, widths.unit);

@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QRect>
+#include <QString>
+#include <array>
 #include <filesystem>
 #include <optional>
 
@@ -91,18 +94,19 @@ private:
     void CreateButtons(DialogLayout& layout);
     void CreateChoices(DialogLayout& layout);
     void CreateHiddenControls();
+    void SetTabOrder();
     void CreateShortcuts();
     void SetUpAnchors();
 
     void ShowCatalogue(const CatalogueReload& reload);
     void ReloadCatalogue();
     void FillCategoryList();
-    void RunCategorySelection();
+    void RunCategorySelection(std::optional<std::size_t> line);
     void FillUnitLists();
     void SelectRow(QTreeWidget& list, std::optional<std::size_t> row);
     void ShowAngleChoices(const CategorySelection& selection);
 
-    void OnCategoryChanged();
+    void OnCategoryChanged(int row);
     void OnSourceSelectionChanged();
     void OnDestinationSelectionChanged();
     void OnSourceActivated(int row);
@@ -137,6 +141,7 @@ private:
     void ConvertFrom(std::optional<std::size_t> row);
     void ShowValues();
     void ShowResultLine();
+    void PlaceResultLine(const std::array<QString, 4>& texts);
     int ColumnNeed(int column) const;
     void MeasureNameColumns();
     void SizeColumns();
@@ -159,6 +164,8 @@ private:
     QRadioButton* commonUnits_ = nullptr;
     QGroupBox* angleGroup_ = nullptr;
     WidgetAnchors anchors_;
+    std::array<QLabel*, 4> resultLabels_{};
+    std::array<QRect, 4> resultBoxes_{};  // the labels' places in the layout
     int unitNeed_ = 0;
     int abbreviationNeed_ = 0;
 };

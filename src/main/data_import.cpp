@@ -1,7 +1,10 @@
 #include "main/data_import.h"
 
+#include <set>
+
 #include "catalogue/catalogue.h"
 #include "catalogue/cp1252.h"
+#include "catalogue/file_error.h"
 #include "catalogue/record_file.h"
 #include "main/category_import.h"
 #include "main/currency_import.h"
@@ -15,8 +18,26 @@ namespace {
 constexpr std::string_view kDone = "done";
 constexpr std::string_view kNoFileSelected = "No File Selected";
 
+// A unit whose category the master does not list would be stored where no window shows it.
+UnitImport ImportUnitsOfListedCategories(const MasterText& master) {
+    UnitImport units = ImportUnits(master);
+    std::set<std::int32_t> listed;
+    for (const CategoryRecord& category : ImportCategories(master).records) listed.insert(category.categoryId);
+    for (std::size_t i = 0; i < units.records.size(); ++i) {
+        const std::int32_t categoryId = units.records[i].categoryId;
+        if (listed.contains(categoryId)) continue;
+        units.errors.push_back(master.Fault(units.lines[i], "unit " + std::to_string(units.records[i].unitId) +
+                                                                " of category " + std::to_string(categoryId) +
+                                                                ", which the category list does not hold"));
+    }
+    return units;
+}
+
+// An import that finds nothing would leave the program with an empty table and no warning, as when
+// the file picked is not a master text at all.
 template <typename Import>
-ImportOutcome ImportInto(const std::filesystem::path& masterPath, const std::filesystem::path& output, Import import) {
+ImportOutcome ImportInto(const std::filesystem::path& masterPath, const std::filesystem::path& output, Import import,
+                         std::string_view what) {
     ImportOutcome outcome;
     const MasterTextRead master = ReadMasterText(masterPath);
     if (!master.Ok()) {
@@ -24,6 +45,10 @@ ImportOutcome ImportInto(const std::filesystem::path& masterPath, const std::fil
         return outcome;
     }
     auto result = import(master.text);
+    if (result.Ok() && result.records.empty()) {
+        result.errors.push_back(master.text.name + ": holds no " + std::string(what) + "; " +
+                                PathText(output.filename()) + " was not written");
+    }
     if (!result.Ok()) {
         outcome.messages = std::move(result.errors);
         return outcome;
@@ -40,9 +65,9 @@ ImportOutcome ImportInto(const std::filesystem::path& masterPath, const std::fil
 // The unit, temperature and currency imports close with "done", also when the dialog was cancelled.
 template <typename Import>
 ImportOutcome ImportEndingDone(const std::optional<std::filesystem::path>& master, const std::filesystem::path& output,
-                               Import import) {
+                               Import import, std::string_view what) {
     ImportOutcome outcome;
-    if (master) outcome = ImportInto(*master, output, import);
+    if (master) outcome = ImportInto(*master, output, import, what);
     outcome.messages.emplace_back(kDone);
     return outcome;
 }
@@ -52,22 +77,22 @@ ImportOutcome ImportEndingDone(const std::optional<std::filesystem::path>& maste
 ImportOutcome ImportCategoriesFile(const std::optional<std::filesystem::path>& master,
                                    const std::filesystem::path& dataFolder) {
     if (!master) return {{std::string(kNoFileSelected)}, {}};
-    return ImportInto(*master, dataFolder / data_file::kCategories, ImportCategories);
+    return ImportInto(*master, dataFolder / data_file::kCategories, ImportCategories, "categories");
 }
 
 ImportOutcome ImportUnitsFile(const std::optional<std::filesystem::path>& master,
                               const std::filesystem::path& dataFolder) {
-    return ImportEndingDone(master, dataFolder / data_file::kUnits, ImportUnits);
+    return ImportEndingDone(master, dataFolder / data_file::kUnits, ImportUnitsOfListedCategories, "units");
 }
 
 ImportOutcome ImportTemperaturesFile(const std::optional<std::filesystem::path>& master,
                                      const std::filesystem::path& dataFolder) {
-    return ImportEndingDone(master, dataFolder / data_file::kTemperatures, ImportTemperatures);
+    return ImportEndingDone(master, dataFolder / data_file::kTemperatures, ImportTemperatures, "temperature formulas");
 }
 
 ImportOutcome ImportCurrenciesFile(const std::optional<std::filesystem::path>& rates,
                                    const std::filesystem::path& dataFolder) {
-    return ImportEndingDone(rates, dataFolder / data_file::kCurrencies, ImportCurrencies);
+    return ImportEndingDone(rates, dataFolder / data_file::kCurrencies, ImportCurrencies, "currency rates");
 }
 
 ImportOutcome WriteVersionStampsFile(StampSet set, const std::filesystem::path& dataFolder) {

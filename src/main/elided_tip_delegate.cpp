@@ -12,12 +12,17 @@ bool ElidedTipDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, co
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     }
     const QString text = index.data(Qt::DisplayRole).toString();
-    if (text.isEmpty() || sizeHint(option, index).width() <= option.rect.width()) {
-        // Not cut off: the list's own tip explains what the list is.
+    if (!text.isEmpty() && sizeHint(option, index).width() > option.rect.width()) {
+        QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+        return true;
+    }
+    // Not cut off: the list's own tip explains what the list is, over its rows as well. The view
+    // would not pass the event on to itself, so the tip is shown here.
+    if (view->toolTip().isEmpty()) {
         QToolTip::hideText();
         return false;
     }
-    QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);
+    QToolTip::showText(event->globalPos(), view->toolTip(), view->viewport(), option.rect);
     return true;
 }
 

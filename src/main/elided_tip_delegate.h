@@ -4,7 +4,8 @@
 
 namespace quantora {
 
-// Shows a cell's whole text as a tip when the column is too narrow for it.
+// Shows a cell's whole text as a tip when the column is too narrow for it, and the list's own tip
+// over a cell that shows its text whole.
 class ElidedTipDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

@@ -27,9 +27,9 @@ void Append(std::vector<UnitRecord>& units, std::int32_t categoryId, const std::
 // or --category resolves; "mm" and "Mm" differ in case alone; the angstrom and the temperature
 // abbreviations are Windows-1252 ("\xC5" is A with ring, "\260" the degree sign).
 void WriteDataFiles(const std::filesystem::path& folder) {
-    const std::vector<CategoryRecord> categories = {MakeCategory(1, "Length"), MakeCategory(2, "Time"),
-                                                    MakeCategory(19, "Temperature"), MakeCategory(28, "Currency"),
-                                                    MakeCategory(26, "Trigonometry")};
+    const std::vector<CategoryRecord> categories = {
+        MakeCategory(1, "Length"),    MakeCategory(2, "Time"),          MakeCategory(19, "Temperature"),
+        MakeCategory(28, "Currency"), MakeCategory(26, "Trigonometry"), MakeCategory(17, "Number Systems")};
     std::vector<UnitRecord> units;
     Append(units, 1,
            {{.unitId = 101, .name = "Meter", .conversionText = "*1", .abbreviation = "m"},
@@ -51,6 +51,12 @@ void WriteDataFiles(const std::filesystem::path& folder) {
     Append(
         units, 28,
         {{.unitId = 101, .name = "EUR", .abbreviation = "EUR"}, {.unitId = 102, .name = "USD", .abbreviation = "USD"}});
+    Append(units, 17,
+           {{.unitId = 101, .name = "Binary", .abbreviation = "bin"},
+            {.unitId = 102, .name = "Decimal", .abbreviation = "dec"},
+            {.unitId = 103, .name = "Hexadecimal", .abbreviation = "hex"},
+            {.unitId = 104, .name = "Octal", .abbreviation = "oct"},
+            {.unitId = 105, .name = "Roman", .abbreviation = "rom"}});
     const std::vector<TemperatureRecord> temperatures = {test::MakeTemperature(101, 102, "*1.8+32"),
                                                          test::MakeTemperature(102, 101, "-32/1.8")};
     const std::vector<CurrencyRecord> currencies = {test::MakeCurrency("EUR", 1.1), test::MakeCurrency("USD", 1.0)};
@@ -95,7 +101,7 @@ protected:
 
 TEST_F(CliCommandsTest, ListsCategoriesAndUnits) {
     Expect({
-        {{"categories"}, 0, "Currency\nLength\nTemperature\nTime\nTrigonometry\n"},
+        {{"categories"}, 0, "Currency\nLength\nNumber Systems\nTemperature\nTime\nTrigonometry\n"},
         {{"units", "LENGTH"},
          0,
          "\u00C5ngstr\u00F6m\t\u00C5\nKilometer\tkm\nMegameter\tMm\nMeter\tm\nMile\tmi\nMillimeter\tmm\n"},
@@ -114,13 +120,14 @@ TEST_F(CliCommandsTest, ConvertsAsTheWindowShowsIt) {
         {{"convert", "5", "Mm", "mm"}, 0, "5 Megameter = 5.000000e+009 Millimeter\n"},
         {{"convert", "1e10", "\u00E5ngstr\u00D6m", "m", "--value-only"}, 0, "1.000000\n"},
         {{"convert", "100", "\u00B0C", "\u00B0f"}, 0, "100 Celsius = 212.000000 Fahrenheit\n"},
-        {{"convert", "-40", "Celsius", "Fahrenheit", "--value-only"}, 0, "<<\n"},
+        {{"convert", "-40", "Celsius", "Fahrenheit", "--value-only"}, 0, "-40.000000\n"},
+        {{"convert", "1e-13", "m", "km", "--value-only"}, 0, "<<\n"},
         {{"convert", "10", "EUR", "usd"}, 0, "10 EUR = 11.000000 USD\n"},
         {{"convert", "1", "m", "--category", "time"}, 0, "Broken\tError\nMinute\t1\nSecond\t60.000000\n"},
         {{"convert", "90", "angle", "sine", "--value-only"}, 0, "1.000000\n"},
         {{"convert", "90", "angle", "sine", "--value-only"}, 0, "0.893997\n", {}, {{"Degree", "2"}}},
         {{"convert", "90", "angle", "sine", "--value-only"}, 0, "1.000000\n", {}, {{"Deg", "2"}}},
-        {{"convert", "1", "Fahrenheit"}, 0, "Celsius\t<<\nFahrenheit\t1\n"},
+        {{"convert", "1", "Fahrenheit"}, 0, "Celsius\t-17.222222\nFahrenheit\t1\n"},
         // A function category reads as the destination's expression at the argument's value.
         {{"convert", "90", "angle", "sine"}, 0, "sin(90) = 1.000000\n"},
     });
@@ -137,7 +144,10 @@ TEST_F(CliCommandsTest, ReportsUnitsItCannotPlace) {
         {{"convert", "5", "km", "--category", "Volume"}, 2, "", {"unknown category \"Volume\""}},
         {{"convert", "", "km", "mi"}, 2, "", {"VALUE is empty"}},
         {{"convert", "5", "", "mi"}, 2, "", {"a unit is empty"}},
-        {{"convert", "1", "s", "brk"}, 1, "", {"Error"}},
+        {{"convert", "1", "s", "brk"}, 1, "", {"Error: cannot convert \"1\" from Second to Broken: "}},
+        {{"convert", "abc", "m", "km"}, 1, "", {"Error: cannot convert \"abc\" from Meter to Kilometer: "}},
+        {{"convert", "1/0", "m", "km"}, 1, "", {"from Meter to Kilometer: Divide by zero!"}},
+        {{"convert", "102", "bin", "dec"}, 1, "", {"\"102\" from Binary to Decimal: "}},
     });
 }
 
@@ -158,11 +168,11 @@ TEST_F(CliCommandsTest, EvaluatesFormulas) {
 // The locale's separators and the profile's symbols are UTF-8 already and reach the output as they are.
 TEST_F(CliCommandsTest, PrintsNonAsciiSeparatorsAndSymbolsOnce) {
     test::TestProfile profile;
-    ASSERT_TRUE(WriteSetting(profile.Store(), "SmallSymbol", "\u2264"));
+    ASSERT_TRUE(WriteSetting(profile.Store(), "SmallSymbol", "\u00AB"));
     const NumberLocale narrowSpace{",", "\u202F", 3, true, NegativePattern::kLeadingMinus};
-    const std::vector<std::vector<std::string>> commands = {
-        {"convert", "5", "km", "mm", "--value-only"}, {"convert", "-40", "Celsius", "Fahrenheit", "--value-only"}};
-    const std::vector<std::string> expected = {"5\u202F000\u202F000,000000\n", "\u2264\n"};
+    const std::vector<std::vector<std::string>> commands = {{"convert", "5", "km", "mm", "--value-only"},
+                                                            {"convert", "1e-13", "m", "km", "--value-only"}};
+    const std::vector<std::string> expected = {"5\u202F000\u202F000,000000\n", "\u00AB\n"};
     for (std::size_t i = 0; i < commands.size(); ++i) {
         const CliOutcome outcome = RunCli(commands[i], {profile.Store(), data_.Path(), narrowSpace});
         EXPECT_EQ(outcome.out, expected[i]);
@@ -171,7 +181,12 @@ TEST_F(CliCommandsTest, PrintsNonAsciiSeparatorsAndSymbolsOnce) {
 
 TEST_F(CliCommandsTest, HelpAndDataFaults) {
     const std::string missing = (data_.Path() / "missing").string();
+    test::TempFolder folderInPlace;
+    WriteDataFiles(folderInPlace.Path());
+    std::filesystem::remove(folderInPlace / data_file::kCurrencies);
+    std::filesystem::create_directory(folderInPlace / data_file::kCurrencies);
     Expect({
+        {{"--data", folderInPlace.Path().string(), "categories"}, 3, "", {"curr.dat: Is a directory"}},
         {{"--data", missing, "categories"}, 3, "", {"cat.dat"}},
         {{"--data", missing, "eval", "1+1"}, 0, "2.000000\n"},
         {{"frob"}, 2, "", {"unknown command \"frob\"", "--help"}},

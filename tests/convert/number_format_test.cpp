@@ -61,8 +61,7 @@ constexpr auto kFixedOnly = FormatVariant::kFixedOnly;
 
 INSTANTIATE_TEST_SUITE_P(
     Standard, FormatResultTest,
-    testing::Values(FormatCase{0, kGeneral, "", {}, "<<"}, FormatCase{-3, kGeneral, "", {}, "<<"},
-                    FormatCase{2e12, kGeneral, "", {}, ">>"}, FormatCase{1e12, kGeneral, "", {}, "1.000000e+012"},
+    testing::Values(FormatCase{2e12, kGeneral, "", {}, ">>"}, FormatCase{1e12, kGeneral, "", {}, "1.000000e+012"},
                     FormatCase{1e-9, kGeneral, "", {}, "1.000000e-009"},
                     FormatCase{5e-7, kGeneral, "", {}, "5.000000e-007"},
                     FormatCase{0.5, kGeneral, "", {}, "0.500000"},
@@ -81,19 +80,16 @@ INSTANTIATE_TEST_SUITE_P(
     ErrorsAndOrder, FormatResultTest,
     testing::Values(
         // An evaluation error replaces the number, but a symbol still replaces the error.
-        FormatCase{5, kGeneral, " Divide by zero!", {}, "Error"}, FormatCase{0, kGeneral, "x", {}, "<<"},
+        FormatCase{5, kGeneral, " Divide by zero!", {}, "Error"}, FormatCase{1e-10, kGeneral, "x", {}, "<<"},
+        FormatCase{0, kGeneral, "x", {}, "Error"},
         FormatCase{5e12, kGeneral, "x", {}, ">>"},
         // The error text counts for the general method only.
         FormatCase{5, kSymbolsFirst, "x", {}, "5.000000"},
         // A numeric symbol is grouped only when symbols come before grouping.
-        FormatCase{-1, kGeneral, "", {{"SmallSymbol", "10000"}}, "10000"},
-        FormatCase{-1, kSymbolsFirst, "", {{"SmallSymbol", "10000"}}, "10,000.000000"},
-        FormatCase{-40, kSymbolsFirst, "", {}, "<<"},
-        FormatCase{-40, kSymbolsFirst, "", {{"Min", "-1e12"}}, "-40.000000"},
-        FormatCase{-1234.5, kGeneral, "", {{"Min", "-1e12"}}, "-1,234.500000"},
-        // Not a number: Min 0 leaves zero itself alone, only negatives are small.
-        FormatCase{0, kGeneral, "", {{"Min", "abc"}}, "0.000000e+000"},
-        FormatCase{-0.5, kGeneral, "", {{"Min", "abc"}}, "<<"},
+        FormatCase{1e-10, kGeneral, "", {{"SmallSymbol", "10000"}}, "10000"},
+        FormatCase{1e-10, kSymbolsFirst, "", {{"SmallSymbol", "10000"}}, "10,000.000000"},
+        // Not a number: Min 0 makes nothing small.
+        FormatCase{1e-300, kGeneral, "", {{"Min", "abc"}}, "1.000000e-300"},
         FormatCase{0.5, kGeneral, "", {{"ExpMin", ""}}, "0.500000"}));
 
 INSTANTIATE_TEST_SUITE_P(
@@ -111,11 +107,30 @@ INSTANTIATE_TEST_SUITE_P(
 INSTANTIATE_TEST_SUITE_P(
     NonFinite, FormatResultTest,
     testing::Values(FormatCase{kNan, kGeneral, "", {}, "nan"}, FormatCase{kNan, kSymbolsFirst, "", {}, "nan"},
-                    FormatCase{kInf, kGeneral, "", {}, ">>"}, FormatCase{-kInf, kGeneral, "", {}, "<<"},
+                    FormatCase{kInf, kGeneral, "", {}, ">>"}, FormatCase{-kInf, kGeneral, "", {}, ">>"},
                     FormatCase{kInf, kGeneral, "", {{"Max", "1e999"}}, "inf"},
-                    FormatCase{-kInf, kSymbolsFirst, "", {{"Min", "-1e999"}}, "-inf"}));
+                    FormatCase{-kInf, kSymbolsFirst, "", {{"Max", "1e999"}}, "-inf"}));
 
-// A stored "Decimal" is only ever a count; hostile or malformed texts fall back to six places.
+// The symbols stand for magnitudes too small or too large to show, in every variant: zero and
+// negative values are printed like positive ones.
+INSTANTIATE_TEST_SUITE_P(
+    SignedValues, FormatResultTest,
+    testing::Values(FormatCase{0, kGeneral, "", {}, "0.000000e+000"},
+                    FormatCase{0, kSymbolsFirst, "", {}, "0.000000e+000"},
+                    FormatCase{0, kFixedOnly, "", {}, "0.000000"}, FormatCase{-3, kGeneral, "", {}, "-3.000000"},
+                    FormatCase{-40, kSymbolsFirst, "", {}, "-40.000000"},
+                    FormatCase{-1234.5, kFixedOnly, "", {}, "-1,234.500000"},
+                    FormatCase{-1e-10, kGeneral, "", {}, "<<"}, FormatCase{-1e-10, kSymbolsFirst, "", {}, "<<"},
+                    FormatCase{-1e-10, kFixedOnly, "", {}, "<<"}, FormatCase{-2e12, kGeneral, "", {}, ">>"},
+                    FormatCase{-2e12, kSymbolsFirst, "", {}, ">>"}, FormatCase{-2e12, kFixedOnly, "", {}, ">>"},
+                    FormatCase{-1e-9, kGeneral, "", {}, "-1.000000e-009"},
+                    FormatCase{-1e12, kSymbolsFirst, "", {}, "-1.000000e+012"},
+                    // Negative bounds make nothing small; a negative Max makes every value big.
+                    FormatCase{1e-10, kGeneral, "", {{"Min", "-1"}}, "1.000000e-010"},
+                    FormatCase{-5, kSymbolsFirst, "", {{"Max", "-1"}}, ">>"}));
+
+// A stored "Decimal" is only ever a count: too many places give the most shown, hostile or
+// malformed texts fall back to six places.
 struct DecimalCase {
     const char* stored;
     int expected;
@@ -133,9 +148,10 @@ TEST_P(DecimalSettingTest, IsSanitised) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, DecimalSettingTest,
                          testing::Values(DecimalCase{"2", 2}, DecimalCase{"0", 0}, DecimalCase{"30", 30},
-                                         DecimalCase{"06", 6}, DecimalCase{"31", 6}, DecimalCase{"-1", 6},
+                                         DecimalCase{"06", 6}, DecimalCase{"31", 30}, DecimalCase{"40", 30}, DecimalCase{"-1", 6},
                                          DecimalCase{"6f%s%n", 6}, DecimalCase{"%n", 6}, DecimalCase{"", 6},
-                                         DecimalCase{" 3", 6}, DecimalCase{"2.5", 6}, DecimalCase{"99999999999", 6}));
+                                         DecimalCase{" 3", 6}, DecimalCase{"2.5", 6},
+                                         DecimalCase{"99999999999", 30}));
 
 TEST(FormatSettingsTest, DefaultsWhenTheProfileIsEmpty) {
     const FormatSettings settings = SettingsFrom({});

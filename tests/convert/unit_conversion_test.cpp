@@ -65,12 +65,8 @@ TEST(GeneralConversionTest, ConvertsThroughTheBaseUnit) {
          1,
          {{"Seperator", "0"}, {"Decimal", "2"}}},
         {"lower-case e is a power of ten", kLength, kMetres, 0, "2e3", {"2e3", "2.000000", "2,000,000.000000"}},
-        {"upper-case E reaches the evaluator, whose fault is not reported",
-         kLength,
-         kMetres,
-         0,
-         "2E3",
-         {"2E3", "0.002000", "2,000.000000"}},
+        {"upper-case E is a power of ten", kLength, kMetres, 0, "2E3", {"2E3", "2.000000", "2,000,000.000000"}},
+        {"negative exponent with either e", kLength, kMetres, 1, "5E-1", {"500.000000", "5E-1", "500,000.000000"}},
         {"typed text may be an expression", kLength, kMetres, 0, "2*3", {"2*3", "0.006000", "6,000.000000"}},
         {"reciprocal destination", kLength, withReciprocal, 0, "4", {"4", "0.250000"}},
         {"reciprocal source", kLength, withReciprocal, 1, "4", {"0.250000", "4"}},
@@ -93,8 +89,21 @@ TEST(GeneralConversionTest, ConvertsThroughTheBaseUnit) {
          {{101, "metre", "*1"}, {102, "none", "*0"}, {103, "km", "*1000"}},
          0,
          "0",
-         {"0", "nan", "<<"}},
+         {"0", "nan", "0.000000e+000"}},
         {"large results get the big symbol", kLength, kMetres, 1, "1e12", {">>", "1e12", ">>"}},
+    };
+    for (const ConversionCase& c : cases) ExpectRows(c);
+}
+
+// A typed value the evaluator cannot read gives no numbers; the source row still shows the text.
+TEST(GeneralConversionTest, ATypedValueThatCannotBeReadShowsErrorInEveryOtherRow) {
+    const std::vector<UnitEntry> faultySource = {{101, "metre", "*1"}, {102, "bad", "*2)"}, {103, "km", "*1000"}};
+    const std::vector<ConversionCase> cases = {
+        {"letters", kLength, kMetres, 0, "abc", {"abc", "Error", "Error"}},
+        {"division by zero", kLength, kMetres, 1, "1/0", {"Error", "1/0", "Error"}},
+        {"an E that is no exponent", kLength, kMetres, 0, "2E", {"2E", "Error", "Error"}},
+        {"faulty source unit", kLength, faultySource, 1, "1", {"Error", "1", "Error"}},
+        {"negative values are shown", kLength, kMetres, 1, "-2", {"-2,000.000000", "-2", "-2,000,000.000000"}},
     };
     for (const ConversionCase& c : cases) ExpectRows(c);
 }
@@ -125,7 +134,7 @@ TEST(ExpressionConversionTest, EvaluatesRowsAtTheBaseValue) {
     const std::vector<UnitEntry> sine = {{101, "angle", "", 101, false, "x"}, {102, "sine", "*sin(x)"}};
     const std::vector<ConversionCase> cases = {
         {"from celsius", kFirstExpression, kExpressionTemperatures, 1, "100", {"373.150000", "100", "212.000000"}},
-        {"from fahrenheit", kFirstExpression, kExpressionTemperatures, 2, "-40", {"233.150000", "<<", "-40"}},
+        {"from fahrenheit", kFirstExpression, kExpressionTemperatures, 2, "-40", {"233.150000", "-40.000000", "-40"}},
         {"faulty base formula", kFirstExpression, faultyBase, 1, "1", {"Error", "Error", "Error"}},
         {"infinite base value", kFirstExpression, infiniteBase, 1, "1", {"Error", "Error", "Error"}},
         {"faulty row", kFirstExpression, faultyRow, 1, "100", {"373.150000", "100", "Error"}},
@@ -158,15 +167,15 @@ TEST(TemperatureConversionTest, AppliesTheStoredFormulaLeftToRight) {
         test::MakeTemperature(101, 103, "+273.15"), test::MakeTemperature(102, 103, "-32/1.8+273.15")};
     const std::vector<ConversionCase> cases = {
         {"celsius to fahrenheit", 19, kTemperatureUnits, 0, "100", {"100", "212.000000", "373.150000"}},
-        {"minus forty is the small symbol", 19, kTemperatureUnits, 0, "-40", {"-40", "<<", "233.150000"}},
+        {"minus forty is shown", 19, kTemperatureUnits, 0, "-40", {"-40", "-40.000000", "233.150000"}},
         {"a numeric symbol is grouped",
          19,
          kTemperatureUnits,
          0,
-         "-40",
-         {"-40", "0.000000", "233.150000"},
+         "1",
+         {"1", "0.000000", "0.000000"},
          1,
-         {{"SmallSymbol", "0"}}},
+         {{"SmallSymbol", "0"}, {"Min", "1e6"}}},
         {"fahrenheit back", 19, kTemperatureUnits, 1, "212", {"100.000000", "212", "373.150000"}},
         {"no formula keeps the row", 19, kTemperatureUnits, 2, "5", {std::nullopt, std::nullopt, "5"}},
         {"symbols come before grouping", 19, kTemperatureUnits, 0, "1e4", {"1e4", "18,032.000000", "10,273.150000"}},
@@ -226,7 +235,14 @@ TEST(CurrencyConversionTest, ConvertsThroughTheRates) {
         {"reference without a rate", 28, noRate, 0, "10", {"10", "Error", ">>"}},
         {"reference rate zero", 28, zeroRate, 0, "10", {"10", "Error", ">>"}},
         {"source without a rate", 28, noRate, 1, "10", {"Error", "10", "Error"}},
-        {"a numeric symbol is grouped", 28, three, 0, "-1", {"-1", "0.000000", "0.000000"}, 1, {{"SmallSymbol", "0"}}},
+        {"a numeric symbol is grouped",
+         28,
+         three,
+         0,
+         "1",
+         {"1", "0.000000", "0.000000"},
+         1,
+         {{"SmallSymbol", "0"}, {"Min", "1e6"}}},
         {"rows named like the source keep their text", 28, duplicate, 0, "10", {"10", std::nullopt, "11.000000"}},
         {"only the leading number counts", 28, three, 0, "10 euros*2", {"10 euros*2", "1,100.000000", "11.000000"}},
     };

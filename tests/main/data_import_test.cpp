@@ -79,7 +79,7 @@ TEST_F(DeveloperImport, EachImportWritesItsFileAnewFromTheMaster) {
 // The records hold Windows-1252 bytes; the window shows the list lines as they read in the master.
 TEST_F(DeveloperImport, ListLinesAreTheWindowsTextsOfTheNames) {
     std::ofstream(folder_ / "accents.ini", std::ios::binary)
-        << "4=Temp\xC3\xA9rature|101|101\n[1]\n101=\xC3\x85ngstr\xC3\xB6m {\xC3\x85}\n";
+        << "4=Temp\xC3\xA9rature|101|101\n[1]\n[4]\n101=\xC3\x85ngstr\xC3\xB6m {\xC3\x85}\n";
     struct Case {
         const char* label;
         ImportOutcome outcome;
@@ -87,7 +87,7 @@ TEST_F(DeveloperImport, ListLinesAreTheWindowsTextsOfTheNames) {
     };
     const std::vector<Case> cases = {
         {"categories", ImportCategoriesFile(folder_ / "accents.ini", data_), {"Temp\xC3\xA9rature"}},
-        {"units", ImportUnitsFile(folder_ / "accents.ini", data_), {"1 \xC3\x85ngstr\xC3\xB6m"}},
+        {"units", ImportUnitsFile(folder_ / "accents.ini", data_), {"4 \xC3\x85ngstr\xC3\xB6m"}},
     };
     for (const Case& c : cases) EXPECT_EQ(c.outcome.listLines, c.expected) << c.label;
     EXPECT_EQ(ReadRecordFile<UnitRecord>(data_ / "item.dat").records.at(0).name.Text(), "\xC5ngstr\xF6m");
@@ -96,11 +96,12 @@ TEST_F(DeveloperImport, ListLinesAreTheWindowsTextsOfTheNames) {
 TEST_F(DeveloperImport, AFaultIsReportedAndTheOldFileStays) {
     const std::vector<std::uint8_t> old(UnitRecord::kSize, 0x11);
     test::WriteBytes(data_ / "item.dat", old);
-    std::ofstream(folder_ / "long.ini", std::ios::binary) << "[1]\n101=" << std::string(80, 'n') << "\n";
+    std::ofstream(folder_ / "long.ini", std::ios::binary)
+        << "1=Length|101|101\n[1]\n101=" << std::string(80, 'n') << "\n";
 
     const Messages tooLong = ImportUnitsFile(folder_ / "long.ini", data_).messages;
     ASSERT_EQ(tooLong.size(), 2u);
-    EXPECT_TRUE(tooLong[0].starts_with((folder_ / "long.ini").string() + ":2: unit name: text of 80")) << tooLong[0];
+    EXPECT_TRUE(tooLong[0].starts_with((folder_ / "long.ini").string() + ":3: unit name: text of 80")) << tooLong[0];
     EXPECT_EQ(tooLong[1], "done");
     EXPECT_EQ(test::ReadBytes(data_ / "item.dat"), old);
 
@@ -112,6 +113,37 @@ TEST_F(DeveloperImport, AFaultIsReportedAndTheOldFileStays) {
     const Messages unwritable = ImportTemperaturesFile(Master(), folder_ / "no such folder").messages;
     ASSERT_EQ(unwritable.size(), 2u);
     EXPECT_NE(unwritable[0].find("temp.dat"), std::string::npos) << unwritable[0];
+}
+
+// A file that is no master text, or units the category list does not hold, would leave tables the
+// program shows empty or never shows; the import refuses, names the file and keeps the old data.
+TEST_F(DeveloperImport, RefusesAMasterThatYieldsNothingOrUnitsWithoutTheirCategory) {
+    std::ofstream(folder_ / "hello.ini", std::ios::binary) << "hello\n";
+    std::ofstream(folder_ / "orphan.ini", std::ios::binary) << "1=Length|101|101\n[1]\n101=Metre {m}\n[7]\n102=Lost\n";
+    const std::string hello = (folder_ / "hello.ini").string();
+    struct Case {
+        const char* file;
+        ImportOutcome (*import)(const std::optional<fs::path>&, const fs::path&);
+        const char* dataFile;
+        std::string fault;
+    };
+    const std::vector<Case> cases = {
+        {"hello.ini", ImportCategoriesFile, "cat.dat", hello + ": holds no categories; cat.dat was not written"},
+        {"hello.ini", ImportUnitsFile, "item.dat", hello + ": holds no units; item.dat was not written"},
+        {"hello.ini", ImportTemperaturesFile, "temp.dat",
+         hello + ": holds no temperature formulas; temp.dat was not written"},
+        {"orphan.ini", ImportUnitsFile, "item.dat",
+         (folder_ / "orphan.ini").string() + ":5: unit 102 of category 7, which the category list does not hold"},
+    };
+    const std::vector<std::uint8_t> old(3 * UnitRecord::kSize, 0x22);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + c.dataFile);
+        test::WriteBytes(data_ / c.dataFile, old);
+        const Messages messages = c.import(folder_ / c.file, data_).messages;
+        ASSERT_FALSE(messages.empty());
+        EXPECT_EQ(messages[0], c.fault);
+        EXPECT_EQ(test::ReadBytes(data_ / c.dataFile), old);
+    }
 }
 
 TEST_F(DeveloperImport, VersionStampsAreWrittenInTheirFixedOrder) {
