@@ -23,7 +23,7 @@ using quantora::CFormulaDlg;
 struct Profile {
     QTemporaryDir folder;
     quantora::QtProfileStore store{folder.filePath(QStringLiteral("profile.ini"))};
-    quantora::QtWindowLaunchers launchers{folder.path().toStdString()};
+    quantora::QtWindowLaunchers launchers{folder.path().toStdString(), store};
 };
 
 std::unique_ptr<CFormulaDlg> OpenWindow(Profile& profile) {

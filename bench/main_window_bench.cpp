@@ -37,7 +37,7 @@ int LargestCategoryLine(const CConverterDlg& window) {
 struct OpenWindow {
     QTemporaryDir profileFolder;
     quantora::QtProfileStore profile{profileFolder.filePath(QStringLiteral("profile.ini"))};
-    quantora::QtWindowLaunchers launchers{ProgramFolder()};
+    quantora::QtWindowLaunchers launchers{ProgramFolder(), profile};
     CConverterDlg window{profile, ProgramFolder(), launchers};
     QLineEdit* value = nullptr;
 

@@ -100,7 +100,7 @@ protected:
 
     test::TempFolder folder_;
     test::TestProfile profile_;
-    QtWindowLaunchers programWindows_{folder_.Path()};
+    QtWindowLaunchers programWindows_{folder_.Path(), profile_.Store()};
     WindowLaunchers* launchers_ = &programWindows_;
     std::unique_ptr<CConverterDlg> window_;
 };
