@@ -7,6 +7,8 @@
 #include "calc/formula_parser.h"
 #include "catalogue/cp1252.h"
 #include "cli/cli_arguments.h"
+#include "cli/constants_command.h"
+#include "cli/elements_command.h"
 #include "cli/unit_lookup.h"
 #include "convert/decimal_print.h"
 #include "convert/format_settings.h"
@@ -163,6 +165,8 @@ CliOutcome RunCli(std::span<const std::string> args, const CliEnvironment& envir
     switch (arguments.command) {
         case CliCommand::kHelp: return {cli_exit::kSuccess, CliUsage(), ""};
         case CliCommand::kEval: return Evaluate(arguments, environment);
+        case CliCommand::kConstants: return RunConstantsCommand(arguments, environment);
+        case CliCommand::kElements: return RunElementsCommand(arguments, environment);
         default: return CatalogueCommands(arguments, environment).Run();
     }
 }

@@ -5,6 +5,10 @@
 #include "app/about_dialog.h"
 #include "app/data_paths.h"
 #include "app/help_window.h"
+#include "app/qt_profile_store.h"
+#include "edit/search_dialog.h"
+#include "lists/constants_dialog.h"
+#include "lists/elements_dialog.h"
 
 namespace quantora {
 
@@ -17,17 +21,27 @@ OptionsResult QtWindowLaunchers::RunOptions(QWidget&) { return {}; }
 // The update window (CdlgDownload) is not there yet, so no file is replaced.
 UpdateResult QtWindowLaunchers::RunUpdate(QWidget&, UpdateMode) { return {}; }
 
-// The find window (dlgSearch) is not there yet, so nothing is found.
-FindResult QtWindowLaunchers::RunFind(QWidget&, const Catalogue&) { return {}; }
+FindResult QtWindowLaunchers::RunFind(QWidget& parent, const Catalogue& catalogue) {
+    QtProfileStore profile;
+    dlgSearch find(profile, catalogue, &parent);
+    if (find.exec() != QDialog::Accepted) return {};
+    return {find.Result()};
+}
 
 // The formula window (CFormulaDlg) is not there yet.
 void QtWindowLaunchers::RunFormula(QWidget&, const std::optional<std::filesystem::path>&) {}
 
-// The physical constants list (dlgConstants) is not there yet.
-void QtWindowLaunchers::RunConstants(QWidget&) {}
+void QtWindowLaunchers::RunConstants(QWidget& parent) {
+    QtProfileStore profile;
+    dlgConstants constants(profile, DataFilePath(executableFolder_, "consts.dat"), &parent);
+    constants.exec();
+}
 
-// The chemical elements list (dlgElements) is not there yet.
-void QtWindowLaunchers::RunElements(QWidget&) {}
+void QtWindowLaunchers::RunElements(QWidget& parent) {
+    QtProfileStore profile;
+    dlgElements elements(profile, DataFilePath(executableFolder_, "element.dat"), &parent);
+    elements.exec();
+}
 
 // The custom units editor (dlgCustom) is not there yet.
 void QtWindowLaunchers::RunCustomUnits(QWidget&) {}
