@@ -43,9 +43,12 @@ bool ListKeys::OnFilterKey(QKeyEvent& key) {
         case Qt::Key_PageUp: break;
         default: return false;
     }
+    // The first arrow press lands on the first row and selects it; later ones move as in the list
+    // itself. Taking the focus would make the first row current without selecting it, so the
+    // question is asked before.
+    const bool onARow = list_.currentIndex().isValid();
     list_.setFocus(Qt::OtherFocusReason);
-    // The first arrow press lands on the first row; later ones move as in the list itself.
-    if (!list_.currentIndex().isValid() && list_.model()->rowCount() > 0) {
+    if (!onARow && list_.model()->rowCount() > 0) {
         list_.setCurrentIndex(list_.model()->index(0, 0));
     } else {
         QCoreApplication::sendEvent(&list_, &key);

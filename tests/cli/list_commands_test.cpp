@@ -76,8 +76,8 @@ TEST_F(ListCommandsTest, FilterAsTheWindowsDo) {
     Expect({
         {{"constants"},
          0,
-         "Light year\t9.46 e15\t\nspeed of light in vacuum\t299 792 458\t(exact)\n"
-         "\xC3\x85ngstr\xC3\xB6m star\t1.000 014 95 e-10\t0.000 000 90 e-10\n"},
+         "\xC3\x85ngstr\xC3\xB6m star\t1.000 014 95 e-10\t0.000 000 90 e-10\n"
+         "Light year\t9.46 e15\t\nspeed of light in vacuum\t299 792 458\t(exact)\n"},
         {{"constants", "LIGHT"}, 0, "Light year\t9.46 e15\t\nspeed of light in vacuum\t299 792 458\t(exact)\n"},
         {{"constants", "light>"}, 0, ""},
         {{"constants", "\xC3\xA5ngstr"}, 0, "\xC3\x85ngstr\xC3\xB6m star\t1.000 014 95 e-10\t0.000 000 90 e-10\n"},

@@ -98,7 +98,7 @@ TEST_F(FindWindowTest, TheMainWindowSwitchesToAllUnitsAndSelectsTheFoundUnit) {
         auto* find = qobject_cast<dlgSearch*>(QApplication::activeModalWidget());
         ASSERT_NE(find, nullptr);
         auto& filter = Control<QLineEdit>(*find, kFilter);
-        EXPECT_TRUE(filter.hasFocus());
+        EXPECT_EQ(find->focusWidget(), &filter);
         QTest::keyClicks(&filter, "fath");
         QTest::keyClick(&filter, Qt::Key_Down);
         QTest::keyClick(&Control<QListWidget>(*find, kLines), Qt::Key_Return);
