@@ -47,6 +47,10 @@ dlgSearch::dlgSearch(ProfileStore& profile, const Catalogue& catalogue, QWidget*
     connect(&ok, &QPushButton::clicked, this, &dlgSearch::Choose);
     connect(&cancel, &QPushButton::clicked, this, &QDialog::reject);
 
+    shown_.reserve(model_.LineCount());
+    for (std::size_t i = 0; i < model_.LineCount(); ++i) {
+        shown_.push_back(QString::fromStdString(Cp1252ToUtf8(model_.Line(i).text)));
+    }
     SetTooltips(*this, kTips);
     RestoreWindowPlacement(profile_, placement_entry::kSearchWindow, *this);
     Fill();
@@ -64,9 +68,8 @@ void dlgSearch::Fill() {
     list_->setUpdatesEnabled(false);
     list_->clear();
     for (std::size_t index : model_.Filter(filter)) {
-        const FindLine& line = model_.Line(index);
-        auto* item = new QListWidgetItem(QString::fromStdString(Cp1252ToUtf8(line.text)), list_);
-        item->setData(Qt::UserRole, line.positionCode);
+        auto* item = new QListWidgetItem(shown_[index], list_);
+        item->setData(Qt::UserRole, model_.Line(index).positionCode);
     }
     list_->setUpdatesEnabled(true);
 }

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QString>
 #include <optional>
+#include <vector>
 
 #include "edit/find_model.h"
 
@@ -31,6 +33,7 @@ private:
 
     ProfileStore& profile_;
     FindModel model_;
+    std::vector<QString> shown_;  // the model's lines as shown, made once
     std::optional<int> result_;
     QLineEdit* filter_ = nullptr;
     QListWidget* list_ = nullptr;

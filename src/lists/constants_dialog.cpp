@@ -9,7 +9,6 @@
 
 #include "app/widget_placement.h"
 #include "catalogue/cp1252.h"
-#include "lists/list_filter.h"
 #include "lists/list_keys.h"
 #include "lists/list_table.h"
 #include "lists/list_window.h"
@@ -50,8 +49,14 @@ dlgConstants::dlgConstants(ProfileStore& profile, const std::filesystem::path& c
     ok.setDefault(true);
     connect(&ok, &QPushButton::clicked, this, &QDialog::accept);
 
-    RecordFile<ConstantRecord> file = LoadConstants(constantsFile);
-    table_ = std::move(file.records);
+    const RecordFile<ConstantRecord> file = LoadConstants(constantsFile);
+    std::vector<std::string> names;
+    for (const ConstantRecord& record : file.records) {
+        rows_.push_back({FromRecordText(record.name.Text()), FromRecordText(record.value.Text()),
+                         FromRecordText(record.uncertainty.Text())});
+        names.push_back(record.name.Text());
+    }
+    matcher_ = ListMatcher(names);
     ShowFileError(*fileError_, file.error);
     Fill();
     connect(filter_, &QLineEdit::textChanged, this, &dlgConstants::Fill);
@@ -66,13 +71,9 @@ dlgConstants::dlgConstants(ProfileStore& profile, const std::filesystem::path& c
 dlgConstants::~dlgConstants() { SaveWindowPlacement(profile_, placement_entry::kConstantsWindow, *this); }
 
 void dlgConstants::Fill() {
-    const std::string filter = Utf8ToCp1252(filter_->text().toStdString());
     QList<QTreeWidgetItem*> rows;
-    for (std::size_t index : FilterRows(table_, filter)) {
-        const ConstantRecord& record = table_[index];
-        auto* row =
-            new QTreeWidgetItem(QStringList{FromRecordText(record.name.Text()), FromRecordText(record.value.Text()),
-                                            FromRecordText(record.uncertainty.Text())});
+    for (std::size_t index : matcher_.Rows(Utf8ToCp1252(filter_->text().toStdString()))) {
+        auto* row = new QTreeWidgetItem(rows_[index]);
         row->setTextAlignment(kValueColumn, Qt::AlignRight | Qt::AlignVCenter);
         row->setTextAlignment(kUncertaintyColumn, Qt::AlignRight | Qt::AlignVCenter);
         rows << row;

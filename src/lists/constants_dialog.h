@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <filesystem>
 #include <vector>
 
+#include "lists/list_filter.h"
 #include "lists/list_records.h"
 
 class QLabel;
@@ -28,7 +30,9 @@ private:
     void CopyValue();
 
     ProfileStore& profile_;
-    std::vector<ConstantRecord> table_;
+    // The columns of each constant as shown, and their match texts, made once when the file is read.
+    std::vector<QStringList> rows_;
+    ListMatcher matcher_;
     QLineEdit* filter_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QLabel* fileError_ = nullptr;

@@ -11,7 +11,6 @@
 
 #include "app/widget_placement.h"
 #include "catalogue/cp1252.h"
-#include "lists/list_filter.h"
 #include "lists/list_keys.h"
 #include "lists/list_table.h"
 #include "lists/list_window.h"
@@ -83,6 +82,12 @@ dlgElements::dlgElements(ProfileStore& profile, const std::filesystem::path& ele
 
     RecordFile<ElementRecord> file = LoadElements(elementsFile);
     table_ = std::move(file.records);
+    std::vector<std::string> names;
+    for (const ElementRecord& record : table_) {
+        rows_.push_back({FromRecordText(record.name.Text()), FromRecordText(record.symbol.Text())});
+        names.push_back(record.name.Text());
+    }
+    matcher_ = ListMatcher(names);
     ShowFileError(*fileError_, file.error);
     Fill();
     connect(filter_, &QLineEdit::textChanged, this, &dlgElements::Fill);
@@ -115,12 +120,9 @@ void dlgElements::CreateDetailPane(DialogLayout& layout) {
 }
 
 void dlgElements::Fill() {
-    const std::string filter = Utf8ToCp1252(filter_->text().toStdString());
     QList<QTreeWidgetItem*> rows;
-    for (std::size_t index : FilterRows(table_, filter)) {
-        const ElementRecord& record = table_[index];
-        rows << new QTreeWidgetItem(
-            QStringList{FromRecordText(record.name.Text()), FromRecordText(record.symbol.Text())});
+    for (std::size_t index : matcher_.Rows(Utf8ToCp1252(filter_->text().toStdString()))) {
+        rows << new QTreeWidgetItem(rows_[index]);
     }
     // Clearing moves the current row away; the pane keeps what it showed until a row is chosen.
     const QSignalBlocker blocker(list_);

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 #include <filesystem>
 #include <vector>
 
+#include "lists/list_filter.h"
 #include "lists/list_records.h"
 
 class QLabel;
@@ -34,6 +36,8 @@ private:
 
     ProfileStore& profile_;
     std::vector<ElementRecord> table_;
+    std::vector<QStringList> rows_;  // name and symbol as shown, made once when the file is read
+    ListMatcher matcher_;
     QLineEdit* filter_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QLabel* fileError_ = nullptr;
