@@ -15,11 +15,13 @@ struct CommandShape {
     std::size_t maxOperands;
 };
 
-constexpr std::array<CommandShape, 4> kCommands{{
+constexpr std::array<CommandShape, 6> kCommands{{
     {"categories", CliCommand::kCategories, 0, 0},
     {"units", CliCommand::kUnits, 1, 1},
     {"convert", CliCommand::kConvert, 2, 3},
     {"eval", CliCommand::kEval, 1, 1},
+    {"constants", CliCommand::kConstants, 0, 1},
+    {"elements", CliCommand::kElements, 0, 1},
 }};
 
 std::optional<int> AngleUnitOf(std::string_view text) {
@@ -63,6 +65,9 @@ private:
         } else if (name == "--value-only") {
             parsed_.valueOnly = true;
             seen_.push_back("--value-only");
+        } else if (name == "--details") {
+            parsed_.details = true;
+            seen_.push_back("--details");
         } else if (name == "--data") {
             parsed_.dataFolder = Value(name, inlineValue);
         } else if (name == "--category") {
@@ -124,8 +129,10 @@ private:
         for (const std::string& option : seen_) {
             const bool forConvert = option == "--category" || option == "--value-only";
             const bool forEval = option == "--x" || option == "--angle" || option == "--file";
+            const bool forElements = option == "--details";
             if ((forConvert && shape.command != CliCommand::kConvert) ||
-                (forEval && shape.command != CliCommand::kEval)) {
+                (forEval && shape.command != CliCommand::kEval) ||
+                (forElements && shape.command != CliCommand::kElements)) {
                 error_ = option;
                 error_.append(" does not apply to ").append(shape.name);
                 return;
@@ -164,10 +171,15 @@ Commands:
       --angle deg|rad|grad    the angle unit (default: the formula window's setting)
   eval --file FILE            calculate a formula file (.xpq) as the formula window does,
                               with its x, variables and angle unit
+  constants [FILTER]          list the physical constants (name, value, uncertainty)
+  elements [FILTER]           list the chemical elements (name, symbol)
+      --details               print every property of the one element FILTER names
 
 Units are found by name or abbreviation, without regard to letter case (an exact match
 wins); VALUE is read exactly as the main window reads the value field. Values are
-formatted by the options of the main window.
+formatted by the options of the main window. FILTER keeps the names that contain it,
+without regard to letter case; a FILTER ending in ">" keeps the names ending with the
+text before it.
 
 Options:
   --data DIR                  read the data files from DIR instead of the data folder

@@ -7,7 +7,7 @@
 
 namespace quantora {
 
-enum class CliCommand { kHelp, kCategories, kUnits, kConvert, kEval };
+enum class CliCommand { kHelp, kCategories, kUnits, kConvert, kEval, kConstants, kElements };
 
 // A command line of quantora-cli, checked for its shape: the operands each command takes and the
 // options that belong to it. Texts are as the shell gave them (UTF-8).
@@ -21,6 +21,7 @@ struct CliArguments {
     std::optional<int> angleUnit;           // --angle deg|rad|grad as 1, 2, 3
     // --file FILE: eval calculates that formula file.
     std::optional<std::string> formulaFile;
+    bool details = false;                   // --details
 };
 
 // The parsed arguments, or the reason they make no command.

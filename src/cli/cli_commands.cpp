@@ -8,6 +8,8 @@
 #include "catalogue/cp1252.h"
 #include "cli/cli_arguments.h"
 #include "cli/eval_file_command.h"
+#include "cli/constants_command.h"
+#include "cli/elements_command.h"
 #include "cli/unit_lookup.h"
 #include "convert/decimal_print.h"
 #include "convert/format_settings.h"
@@ -180,6 +182,8 @@ CliOutcome RunCli(std::span<const std::string> args, const CliEnvironment& envir
         case CliCommand::kEval:
             return arguments.formulaFile ? EvaluateFormulaFile(arguments, environment)
                                          : Evaluate(arguments, environment);
+        case CliCommand::kConstants: return RunConstantsCommand(arguments, environment);
+        case CliCommand::kElements: return RunElementsCommand(arguments, environment);
         default: return CatalogueCommands(arguments, environment).Run();
     }
 }

@@ -15,4 +15,18 @@ bool MatchesListFilter(std::string_view name, std::string_view filter) {
     return matchText.find(LowerCp1252(filter)) != std::string::npos;
 }
 
+ListMatcher::ListMatcher(const std::vector<std::string>& names) {
+    matchTexts_.reserve(names.size());
+    for (const std::string& name : names) matchTexts_.push_back(LowerCp1252(name) + ">");
+}
+
+std::vector<std::size_t> ListMatcher::Rows(std::string_view filter) const {
+    const std::string needle = LowerCp1252(filter);
+    std::vector<std::size_t> rows;
+    for (std::size_t i = 0; i < matchTexts_.size(); ++i) {
+        if (matchTexts_[i].find(needle) != std::string::npos) rows.push_back(i);
+    }
+    return rows;
+}
+
 }  // namespace quantora

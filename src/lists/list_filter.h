@@ -15,6 +15,20 @@ std::string LowerCp1252(std::string_view text);
 // searched, never symbols or values.
 bool MatchesListFilter(std::string_view name, std::string_view filter);
 
+// The filter rule over a fixed list of names, with each name's match text made once, so that a
+// keystroke in a window's filter only searches.
+class ListMatcher {
+public:
+    ListMatcher() = default;
+    explicit ListMatcher(const std::vector<std::string>& names);
+
+    // Indices of the names that match, in list order.
+    std::vector<std::size_t> Rows(std::string_view filter) const;
+
+private:
+    std::vector<std::string> matchTexts_;
+};
+
 // Table indices of the records whose names match, in table order.
 template <typename Record>
 std::vector<std::size_t> FilterRows(const std::vector<Record>& table, std::string_view filter) {

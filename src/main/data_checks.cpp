@@ -26,6 +26,7 @@ public:
     std::vector<std::string> Run() {
         CheckCategoryIds();
         CheckUniqueIds();
+        CheckDistinctAbbreviations();
         CheckUnitCategories();
         CheckUnitRuns();
         CheckBaseUnits();
@@ -93,6 +94,22 @@ private:
                 Fault(UnitLine(i), "unit id " + std::to_string(unit.unitId) + " given twice in category " +
                                        std::to_string(unit.categoryId));
             }
+        }
+    }
+
+    // The command line finds a unit by its abbreviation and refuses one that two units of the
+    // category share.
+    void CheckDistinctAbbreviations() {
+        std::map<std::pair<std::int32_t, std::string>, std::int32_t> owners;
+        for (std::size_t i = 0; i < data_.units.records.size(); ++i) {
+            const UnitRecord& unit = data_.units.records[i];
+            const std::string abbreviation = unit.abbreviation.Text();
+            if (abbreviation.empty()) continue;
+            const auto [owner, added] = owners.try_emplace({unit.categoryId, abbreviation}, unit.unitId);
+            if (added) continue;
+            Fault(UnitLine(i), "abbreviation \"" + Cp1252ToUtf8(abbreviation) + "\" of unit " +
+                                   std::to_string(unit.unitId) + " in category " + std::to_string(unit.categoryId) +
+                                   " is already unit " + std::to_string(owner->second) + "'s");
         }
     }
 

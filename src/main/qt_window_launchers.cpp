@@ -9,6 +9,9 @@
 #include "calc/formula_dialog.h"
 #include "edit/custom_dialog.h"
 #include "edit/options_dialog.h"
+#include "edit/search_dialog.h"
+#include "lists/constants_dialog.h"
+#include "lists/elements_dialog.h"
 
 namespace quantora {
 
@@ -26,19 +29,26 @@ OptionsResult QtWindowLaunchers::RunOptions(QWidget& parent) {
 // The update window (CdlgDownload) is not there yet, so no file is replaced.
 UpdateResult QtWindowLaunchers::RunUpdate(QWidget&, UpdateMode) { return {}; }
 
-// The find window (dlgSearch) is not there yet, so nothing is found.
-FindResult QtWindowLaunchers::RunFind(QWidget&, const Catalogue&) { return {}; }
+FindResult QtWindowLaunchers::RunFind(QWidget& parent, const Catalogue& catalogue) {
+    dlgSearch find(profile_, catalogue, &parent);
+    if (find.exec() != QDialog::Accepted) return {};
+    return {find.Result()};
+}
 
 void QtWindowLaunchers::RunFormula(QWidget& parent, const std::optional<std::filesystem::path>& file) {
     CFormulaDlg formula(profile_, *this, file, &parent);
     formula.exec();
 }
 
-// The physical constants list (dlgConstants) is not there yet.
-void QtWindowLaunchers::RunConstants(QWidget&) {}
+void QtWindowLaunchers::RunConstants(QWidget& parent) {
+    dlgConstants constants(profile_, DataFilePath(executableFolder_, "consts.dat"), &parent);
+    constants.exec();
+}
 
-// The chemical elements list (dlgElements) is not there yet.
-void QtWindowLaunchers::RunElements(QWidget&) {}
+void QtWindowLaunchers::RunElements(QWidget& parent) {
+    dlgElements elements(profile_, DataFilePath(executableFolder_, "element.dat"), &parent);
+    elements.exec();
+}
 
 // An editor that could not read its files would overwrite the user's on closing: it does not open.
 void QtWindowLaunchers::RunCustomUnits(QWidget& parent) {

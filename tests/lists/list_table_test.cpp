@@ -102,8 +102,10 @@ TEST(ListFilter, MatchesNamesFollowedByTheEndMarkIgnoringCase) {
         {"\xC5ngstr\xF6m star", "angstrom", false},
         {"Gold", "golden", false},
     };
-    for (const Case& c : cases)
+    for (const Case& c : cases) {
         EXPECT_EQ(MatchesListFilter(c.name, c.filter), c.matches) << c.name << " / " << c.filter;
+        EXPECT_EQ(ListMatcher({c.name}).Rows(c.filter).size(), c.matches ? 1u : 0u) << c.name << " / " << c.filter;
+    }
 }
 
 TEST(ListFilter, RowsFollowTableOrder) {

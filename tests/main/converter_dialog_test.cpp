@@ -176,6 +176,8 @@ TEST_F(ConverterWindowTest, UnitsChoiceReloadsAndKeepsTheCategory) {
 
 TEST_F(ConverterWindowTest, FindSwitchesToAllUnitsFirst) {
     WriteSetting(profile_.Store(), "Common Units", "1");
+    test::ScriptedLaunchers windows;  // the find window is cancelled
+    launchers_ = &windows;
     Open();
     QApplication::setActiveWindow(window_.get());
     ASSERT_EQ(Source().topLevelItemCount(), 3);

@@ -62,6 +62,8 @@ TEST(DataChecks, EachBrokenRuleIsOneFaultOnTheLineToFix) {
         {"[1]\n", "21=Far|101|101\n[1]\n", "21=Far", "category id 21 lies outside 0 to 20, the number of categories"},
         {"[1]\n", "2=Again|101|101\n[1]\n", "2=Again", "category id 2 given twice"},
         {"102=Foot {ft}", "102=Foot {ft}\n101=Meter", "101=Meter", "unit id 101 given twice in category 1"},
+        {"102=Foot {ft}", "102=Foot {m}", "102=Foot {m}",
+         "abbreviation \"m\" of unit 102 in category 1 is already unit 101's"},
         {"[1]\n", "-1=Negative|101|101\n[1]\n", "-1=Negative", "category id -1 lies outside 0 to 20"},
         {"[1]\n", Categories(100).substr(Categories(19).size()) + "[1]\n", "100=Category 100",
          "there must be fewer than 100 categories"},

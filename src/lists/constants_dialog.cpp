@@ -1,0 +1,92 @@
+#include "lists/constants_dialog.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <array>
+
+#include "app/widget_placement.h"
+#include "catalogue/cp1252.h"
+#include "lists/list_keys.h"
+#include "lists/list_table.h"
+#include "lists/list_window.h"
+#include "ui/dialog_layout.h"
+#include "ui/tooltip_table.h"
+
+namespace quantora {
+
+namespace {
+
+constexpr int kValueColumn = 1;
+constexpr int kUncertaintyColumn = 2;
+constexpr int kGroupId = -1;
+
+constexpr std::array<ListColumn, 3> kColumns{{
+    {"Constant", 220, Qt::AlignLeft},
+    {"Value", 200, Qt::AlignRight},
+    {"Uncertainity", 120, Qt::AlignRight},
+}};
+
+constexpr std::array<ControlTip, 2> kTips{{
+    {list_id::kFilter, "Type a Constant or any part of a Constant"},
+    {list_id::kList, "Constants List,Double-click to copy selected value to clipboard"},
+}};
+
+}  // namespace
+
+dlgConstants::dlgConstants(ProfileStore& profile, const std::filesystem::path& constantsFile, QWidget* parent)
+    : QDialog(parent), profile_(profile) {
+    setWindowTitle(QStringLiteral("Constants"));
+    DialogLayout layout(*this);
+    resize(layout.Map({0, 0, 380, 232}).size());
+    layout.Add<QGroupBox>(kGroupId, QStringLiteral("Type a part of a Constant :"), {7, 4, 366, 190});
+    filter_ = &layout.Add<QLineEdit>(list_id::kFilter, {14, 17, 352, 13});
+    list_ = &AddReportList(layout, {14, 34, 352, 153}, kColumns);
+    fileError_ = &AddFileErrorLine(layout, {7, 197, 290, 30});
+    auto& ok = layout.Add<QPushButton>(list_id::kOk, QStringLiteral("OK"), {313, 208, 60, 16});
+    ok.setDefault(true);
+    connect(&ok, &QPushButton::clicked, this, &QDialog::accept);
+
+    const RecordFile<ConstantRecord> file = LoadConstants(constantsFile);
+    std::vector<std::string> names;
+    for (const ConstantRecord& record : file.records) {
+        rows_.push_back({FromRecordText(record.name.Text()), FromRecordText(record.value.Text()),
+                         FromRecordText(record.uncertainty.Text())});
+        names.push_back(record.name.Text());
+    }
+    matcher_ = ListMatcher(names);
+    ShowFileError(*fileError_, file.error);
+    Fill();
+    connect(filter_, &QLineEdit::textChanged, this, &dlgConstants::Fill);
+    connect(list_, &QTreeWidget::itemDoubleClicked, this, &dlgConstants::CopyValue);
+    new ListKeys(
+        *filter_, *list_, [this] { CopyValue(); }, [this] { CopyValue(); });
+    SetTooltips(*this, kTips);
+    RestoreWindowPlacement(profile_, placement_entry::kConstantsWindow, *this);
+    filter_->setFocus();
+}
+
+dlgConstants::~dlgConstants() { SaveWindowPlacement(profile_, placement_entry::kConstantsWindow, *this); }
+
+void dlgConstants::Fill() {
+    QList<QTreeWidgetItem*> rows;
+    for (std::size_t index : matcher_.Rows(Utf8ToCp1252(filter_->text().toStdString()))) {
+        auto* row = new QTreeWidgetItem(rows_[index]);
+        row->setTextAlignment(kValueColumn, Qt::AlignRight | Qt::AlignVCenter);
+        row->setTextAlignment(kUncertaintyColumn, Qt::AlignRight | Qt::AlignVCenter);
+        rows << row;
+    }
+    list_->setUpdatesEnabled(false);
+    list_->clear();
+    list_->addTopLevelItems(rows);
+    list_->setUpdatesEnabled(true);
+}
+
+void dlgConstants::CopyValue() {
+    const auto selected = list_->selectedItems();
+    if (!selected.isEmpty()) CopyListText(selected.first()->text(kValueColumn));
+}
+
+}  // namespace quantora

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <filesystem>
+#include <vector>
+
+#include "lists/list_filter.h"
+#include "lists/list_records.h"
+
+class QLabel;
+class QLineEdit;
+class QTreeWidget;
+
+namespace quantora {
+
+class ProfileStore;
+
+// The physical constants list: every constant of the file with its value and uncertainty, narrowed
+// by a part of the name; a double-click copies a value.
+class dlgConstants : public QDialog {
+    Q_OBJECT
+
+public:
+    dlgConstants(ProfileStore& profile, const std::filesystem::path& constantsFile, QWidget* parent = nullptr);
+    ~dlgConstants() override;
+
+private:
+    void Fill();
+    void CopyValue();
+
+    ProfileStore& profile_;
+    // The columns of each constant as shown, and their match texts, made once when the file is read.
+    std::vector<QStringList> rows_;
+    ListMatcher matcher_;
+    QLineEdit* filter_ = nullptr;
+    QTreeWidget* list_ = nullptr;
+    QLabel* fileError_ = nullptr;
+};
+
+}  // namespace quantora

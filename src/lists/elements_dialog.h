@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QDialog>
+#include <QStringList>
+#include <filesystem>
+#include <vector>
+
+#include "lists/list_filter.h"
+#include "lists/list_records.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QTreeWidget;
+class QTreeWidgetItem;
+
+namespace quantora {
+
+class DialogLayout;
+class ProfileStore;
+
+// The chemical elements list: names and symbols narrowed by a part of the name, the selected
+// element's properties beside them; a double-click copies the symbol.
+class dlgElements : public QDialog {
+    Q_OBJECT
+
+public:
+    dlgElements(ProfileStore& profile, const std::filesystem::path& elementsFile, QWidget* parent = nullptr);
+    ~dlgElements() override;
+
+private:
+    void CreateDetailPane(DialogLayout& layout);
+    void Fill();
+    void ShowDetails(const QTreeWidgetItem* row);
+    void CopySymbol();
+
+    ProfileStore& profile_;
+    std::vector<ElementRecord> table_;
+    std::vector<QStringList> rows_;  // name and symbol as shown, made once when the file is read
+    ListMatcher matcher_;
+    QLineEdit* filter_ = nullptr;
+    QTreeWidget* list_ = nullptr;
+    QLabel* fileError_ = nullptr;
+};
+
+}  // namespace quantora

@@ -1,0 +1,207 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTest>
+#include <QTreeWidget>
+#include <string>
+#include <vector>
+
+#include "catalogue/record_file.h"
+#include "lists/constants_dialog.h"
+#include "lists/elements_dialog.h"
+#include "support/temp_folder.h"
+#include "support/test_profile.h"
+#include "ui/control_lookup.h"
+
+namespace quantora {
+namespace {
+
+constexpr int kFilter = 1124;
+constexpr int kList = 1136;
+constexpr int kFileError = 1141;
+
+ConstantRecord Constant(const std::string& name, const std::string& value, const std::string& uncertainty) {
+    ConstantRecord record;
+    EXPECT_FALSE(record.name.Assign(name, "name"));
+    EXPECT_FALSE(record.value.Assign(value, "value"));
+    EXPECT_FALSE(record.uncertainty.Assign(uncertainty, "uncertainty"));
+    return record;
+}
+
+ElementRecord Element(std::int32_t number, const std::string& name, const std::string& symbol,
+                      const std::string& weight, const std::string& description) {
+    ElementRecord record;
+    record.atomicNumber = number;
+    EXPECT_FALSE(record.name.Assign(name, "name"));
+    EXPECT_FALSE(record.symbol.Assign(symbol, "symbol"));
+    EXPECT_FALSE(record.atomicWeight.Assign(weight, "weight"));
+    EXPECT_FALSE(record.description.Assign(description, "description"));
+    return record;
+}
+
+QStringList FirstColumn(const QTreeWidget& list) {
+    QStringList texts;
+    for (int i = 0; i < list.topLevelItemCount(); ++i) texts << list.topLevelItem(i)->text(0);
+    return texts;
+}
+
+void DoubleClickRow(QTreeWidget& list, int row) {
+    const QRect place = list.visualItemRect(list.topLevelItem(row));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, place.center());
+}
+
+class ConstantsWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        // "1.0\xB1" ends in a Windows-1252 plus-minus sign; the copy must hold it once, as stored.
+        const std::vector<ConstantRecord> constants{
+            Constant("speed of light in vacuum", "299 792 458", "(exact)"),
+            Constant("Planck constant", "6.626 070 15 e-34", "(exact)"),
+            Constant("Speed of sound ratio", "1.0\xB1", "0.1"),
+            Constant("electron mass", "9.109 383 7015 e-31", "0.000 000 0028 e-31"),
+        };
+        ASSERT_EQ(WriteRecordFile(folder_ / "consts.dat", constants), std::nullopt);
+    }
+
+    dlgConstants& Open(const std::string& file = "consts.dat") {
+        window_ = std::make_unique<dlgConstants>(profile_.Store(), folder_ / file);
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+        return *window_;
+    }
+    QTreeWidget& List() { return Control<QTreeWidget>(*window_, kList); }
+    QLineEdit& Filter() { return Control<QLineEdit>(*window_, kFilter); }
+
+    test::TempFolder folder_;
+    test::TestProfile profile_;
+    std::unique_ptr<dlgConstants> window_;
+};
+
+TEST_F(ConstantsWindowTest, TypingNarrowsTheSortedListIgnoringCase) {
+    Open();
+    struct Case {
+        QString typed;
+        QStringList rows;
+    };
+    const std::vector<Case> cases{
+        {"", {"electron mass", "Planck constant", "speed of light in vacuum", "Speed of sound ratio"}},
+        {"SPEED", {"speed of light in vacuum", "Speed of sound ratio"}},
+        {"vacuum>", {"speed of light in vacuum"}},
+        {"light>", {}},
+        {"6.626", {}},
+    };
+    for (const Case& c : cases) {
+        Filter().clear();
+        QTest::keyClicks(&Filter(), c.typed);
+        EXPECT_EQ(FirstColumn(List()), c.rows) << c.typed.toStdString();
+    }
+    EXPECT_EQ(List().topLevelItemCount(), 0);
+}
+
+TEST_F(ConstantsWindowTest, DoubleClickEnterAndCopyLeaveExactlyTheStoredValue) {
+    Open();
+    EXPECT_TRUE(Filter().hasFocus());
+    QTest::keyClick(&Filter(), Qt::Key_Down);  // into the list, on the first row
+    ASSERT_TRUE(List().hasFocus());
+    QTest::keyClick(&List(), Qt::Key_Down);
+    QTest::keyClick(&List(), Qt::Key_Return);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "6.626 070 15 e-34");
+    EXPECT_TRUE(window_->isVisible()) << "Enter copies; it does not close the window";
+
+    QGuiApplication::clipboard()->clear();
+    QTest::keyClick(&List(), Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "6.626 070 15 e-34");
+
+    DoubleClickRow(List(), 3);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("1.0±"));
+}
+
+TEST_F(ConstantsWindowTest, AFileThatCannotBeReadOrEndsInAFragmentIsNamed) {
+    test::WriteBytes(folder_ / "cut.dat", std::vector<std::uint8_t>(ConstantRecord::kSize + 17, 'a'));
+    struct Case {
+        std::string file;
+        int rows;
+        bool namesFile;
+    };
+    const std::vector<Case> cases{{"missing.dat", 0, true}, {"cut.dat", 1, true}, {"consts.dat", 4, false}};
+    for (const Case& c : cases) {
+        Open(c.file);
+        const QLabel& error = Control<QLabel>(*window_, kFileError);
+        EXPECT_EQ(List().topLevelItemCount(), c.rows) << c.file;
+        EXPECT_EQ(error.isVisible(), c.namesFile) << c.file;
+        EXPECT_EQ(error.text().contains(QString::fromStdString(c.file)), c.namesFile) << error.text().toStdString();
+    }
+}
+
+class ElementsWindowTest : public testing::Test {
+protected:
+    void SetUp() override {
+        // Two records named "Iron": both rows show the first; the weight of Tin fills its field.
+        const std::vector<ElementRecord> elements{
+            Element(26, "Iron", "Fe", "55.845", "A metal."),
+            Element(50, "Tin", "Sn", "118.710000", "Soft."),
+            Element(126, "Iron", "Xx", "0", "A second record of the same name."),
+            Element(85, "Astatine", "At", "(210)", "Rare."),
+        };
+        ASSERT_EQ(WriteRecordFile(folder_ / "element.dat", elements), std::nullopt);
+        window_ = std::make_unique<dlgElements>(profile_.Store(), folder_ / "element.dat");
+        window_->show();
+        QApplication::setActiveWindow(window_.get());
+    }
+    QTreeWidget& List() { return Control<QTreeWidget>(*window_, kList); }
+    QString Field(int controlId) {
+        if (controlId == 1108 || controlId == 1140) return Control<QPlainTextEdit>(*window_, controlId).toPlainText();
+        return Control<QLineEdit>(*window_, controlId).text();
+    }
+
+    test::TempFolder folder_;
+    test::TestProfile profile_;
+    std::unique_ptr<dlgElements> window_;
+};
+
+TEST_F(ElementsWindowTest, TheDetailPaneFollowsTheSelection) {
+    ASSERT_EQ(FirstColumn(List()), (QStringList{"Astatine", "Iron", "Iron", "Tin"}));
+    EXPECT_EQ(Field(1137), "");
+    struct Case {
+        int row;
+        QString number, weight, description;
+    };
+    const std::vector<Case> cases{
+        {3, "50", "118.710000", "Soft."},
+        {2, "26", "55.845", "A metal."},
+        {0, "85", "(210)", "Rare."},
+        {1, "26", "55.845", "A metal."},
+    };
+    for (const Case& c : cases) {
+        List().setCurrentItem(List().topLevelItem(c.row));
+        EXPECT_EQ(Field(1137), c.number) << c.row;
+        EXPECT_EQ(Field(1138), c.weight) << c.row;
+        EXPECT_EQ(Field(1140), c.description) << c.row;
+    }
+    QTest::keyClicks(&Control<QLineEdit>(*window_, kFilter), "zz");
+    EXPECT_EQ(List().topLevelItemCount(), 0);
+    EXPECT_EQ(Field(1137), "26") << "refilling leaves the pane as it was";
+}
+
+TEST_F(ElementsWindowTest, SymbolsAreCopiedAndNotSearched) {
+    auto& filter = Control<QLineEdit>(*window_, kFilter);
+    QTest::keyClicks(&filter, "sn");
+    EXPECT_EQ(List().topLevelItemCount(), 0);
+    filter.clear();
+    QTest::keyClicks(&filter, "TIN");
+    ASSERT_EQ(FirstColumn(List()), (QStringList{"Astatine", "Tin"}));
+    DoubleClickRow(List(), 1);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "Sn");
+    QTest::keyClick(&List(), Qt::Key_Up);
+    EXPECT_EQ(Field(1137), "85");
+    QTest::keyClick(&List(), Qt::Key_Enter);
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), "At");
+}
+
+}  // namespace
+}  // namespace quantora
