@@ -25,6 +25,7 @@
 #include "catalogue/cp1252.h"
 #include "main/window_launchers.h"
 #include "ui/dialog_layout.h"
+#include "ui/record_text.h"
 #include "ui/fx_button.h"
 #include "ui/tooltip_table.h"
 
@@ -136,9 +137,6 @@ constexpr std::array<Operator, 5> kOperators{{
     {id::kDivide, '/', "&/ [Divide by] sign", "[Divide by] Sign", "divide"},
     {id::kPower, '^', "&^ [to the Power of] sign", "[to the power of] Sign", "power"},
 }};
-
-QString FromCp1252(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
-std::string ToCp1252(const QString& text) { return Utf8ToCp1252(text.toStdString()); }
 
 bool FitsRecordText(const QString& text, std::size_t capacity) {
     bool lossless = true;
@@ -307,7 +305,7 @@ void CFormulaDlg::CreateVariables(DialogLayout& layout) {
         field->setMaxLength(static_cast<int>(FieldCapacity(static_cast<FormulaField>(i))));
         field->setValidator(new Cp1252Validator(field));
         connect(field, &QLineEdit::textChanged, this, [this, i](const QString& text) {
-            if (!showing_) model_->SetText(static_cast<FormulaField>(i), ToCp1252(text));
+            if (!showing_) model_->SetText(static_cast<FormulaField>(i), ToRecordText(text));
         });
     }
 }
@@ -379,7 +377,7 @@ FieldEdit CFormulaDlg::FormulaEdit() const {
 
 void CFormulaDlg::ShowFormula(const FieldEdit& formula) {
     showing_ = true;
-    const QString text = FromCp1252(formula.text);
+    const QString text = FromRecordText(formula.text);
     if (formula_->toPlainText() != text) formula_->setPlainText(text);
     QTextCursor cursor = formula_->textCursor();
     const int length = static_cast<int>(text.size());
@@ -393,11 +391,11 @@ void CFormulaDlg::ShowFormula(const FieldEdit& formula) {
 void CFormulaDlg::ShowFields() {
     showing_ = true;
     for (std::size_t i = 0; i < fields_.size(); ++i) {
-        if (fields_[i] != nullptr) fields_[i]->setText(FromCp1252(model_->Text(static_cast<FormulaField>(i))));
+        if (fields_[i] != nullptr) fields_[i]->setText(FromRecordText(model_->Text(static_cast<FormulaField>(i))));
     }
-    const QString formula = FromCp1252(model_->Text(FormulaField::kFormula));
+    const QString formula = FromRecordText(model_->Text(FormulaField::kFormula));
     if (formula_->toPlainText() != formula) formula_->setPlainText(formula);
-    result_->setText(FromCp1252(model_->Result()));
+    result_->setText(FromRecordText(model_->Result()));
     setWindowTitle(QString::fromStdString(model_->Caption()));
     showing_ = false;
     ShowAngle();
@@ -448,7 +446,7 @@ void CFormulaDlg::OnFormulaChanged() {
     if (showing_) return;
     const QString text = formula_->toPlainText();
     if (FitsRecordText(text, FieldCapacity(FormulaField::kFormula))) {
-        model_->EditFormula(ToCp1252(text));
+        model_->EditFormula(ToRecordText(text));
         return;
     }
     // The refused change goes, and the caret stays where it stood before the change.
@@ -466,7 +464,7 @@ void CFormulaDlg::Insert(char character) { ShowFormula(model_->InsertCharacter(F
 void CFormulaDlg::OnFunctionActivated() {
     const QListWidgetItem* item = functions_->currentItem();
     if (item == nullptr) return;
-    const std::string entry = ToCp1252(item->text());
+    const std::string entry = ToRecordText(item->text());
     if (entry.starts_with('-')) return;
     ShowFormula(model_->InsertFunction(FormulaEdit(), entry));
 }

@@ -22,6 +22,4 @@ void ShowRefusal(QWidget& window, const std::string& refusal) {
     QtUserPrompts(&window).Message(refusal, window.windowTitle().toStdString());
 }
 
-QString FromRecordText(const std::string& bytes) { return QString::fromStdString(Cp1252ToUtf8(bytes)); }
-
 }  // namespace quantora

@@ -3,6 +3,8 @@
 #include <QString>
 #include <string_view>
 
+#include "ui/record_text.h"
+
 class QWidget;
 
 namespace quantora {
@@ -17,6 +19,5 @@ void AddHelpKey(QWidget& window, WindowLaunchers& launchers, std::string_view pa
 // A refusal in a message box over `window`, so the user learns why the text was not taken.
 void ShowRefusal(QWidget& window, const std::string& refusal);
 
-QString FromRecordText(const std::string& bytes);
 
 }  // namespace quantora

@@ -66,6 +66,4 @@ void ShowFileError(QLabel& line, const std::string& error) {
 
 void CopyListText(const QString& text) { QGuiApplication::clipboard()->setText(text.left(kMaxClipboardChars)); }
 
-QString FromRecordText(const std::string& cp1252) { return QString::fromStdString(Cp1252ToUtf8(cp1252)); }
-
 }  // namespace quantora

@@ -5,6 +5,8 @@
 #include <span>
 #include <string>
 
+#include "ui/record_text.h"
+
 class QLabel;
 class QTreeWidget;
 
@@ -38,7 +40,5 @@ void ShowFileError(QLabel& line, const std::string& error);
 // Replaces the clipboard's content by the text, cut to the 255 characters a copy holds.
 void CopyListText(const QString& text);
 
-// A record text of the data files, as the window shows it.
-QString FromRecordText(const std::string& cp1252);
 
 }  // namespace quantora

@@ -88,7 +88,7 @@ TEST_F(FindWindowTest, FiltersAndHandsBackTheChosenLinesCode) {
 // by the keyboard, and the main window showing it.
 TEST_F(FindWindowTest, TheMainWindowSwitchesToAllUnitsAndSelectsTheFoundUnit) {
     WriteSetting(profile_.Store(), "Common Units", "1");
-    QtWindowLaunchers launchers(folder_.Path());
+    QtWindowLaunchers launchers(folder_.Path(), profile_.Store());
     CConverterDlg window(profile_.Store(), folder_.Path(), launchers);
     window.LoadCatalogue();
     window.show();
