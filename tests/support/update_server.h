@@ -27,7 +27,7 @@ public:
     const std::filesystem::path& Certificate() const { return certificate_; }
 
     // What the server answers for "<stem>.zip": the bytes of "<stem>.dat", or a way of failing
-    // ("status500", "notfound", "truncate", "stall").
+    // ("missing", "status500", "notfound", "truncate", "stall").
     void Serve(std::string_view stem, const std::vector<std::uint8_t>& bytes);
     void Answer(std::string_view stem, std::string_view answer);
 

@@ -3,6 +3,7 @@
 
 GET /update.aspx?file=<stem>.zip answers with <root>/<stem>.dat, or with a not-found page when there
 is none. A file <root>/<stem>.answer changes the answer to one of:
+  missing     the not-found page with status 404, as for a file the server does not have
   status500   an error page with status 500
   notfound    the not-found text with status 200, as some servers send it
   truncate    announces the whole file and sends half of it
@@ -55,7 +56,7 @@ class Handler(http.server.BaseHTTPRequestHandler):
             return self.send_body(500, b"<html>Internal Server Error</html>")
         if answer == "notfound":
             return self.send_body(200, NOT_FOUND)
-        if not os.path.exists(data_path):
+        if answer == "missing" or not os.path.exists(data_path):
             return self.send_body(404, NOT_FOUND)
         with open(data_path, "rb") as data:
             body = data.read()
