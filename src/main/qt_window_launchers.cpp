@@ -5,6 +5,8 @@
 #include "app/about_dialog.h"
 #include "app/data_paths.h"
 #include "app/help_window.h"
+#include "app/qt_profile_store.h"
+#include "update/download_dialog.h"
 
 namespace quantora {
 
@@ -14,8 +16,16 @@ QtWindowLaunchers::QtWindowLaunchers(std::filesystem::path executableFolder)
 // The Options window (dlgOptions) is not there yet, so it is never accepted.
 OptionsResult QtWindowLaunchers::RunOptions(QWidget&) { return {}; }
 
-// The update window (CdlgDownload) is not there yet, so no file is replaced.
-UpdateResult QtWindowLaunchers::RunUpdate(QWidget&, UpdateMode) { return {}; }
+UpdateResult QtWindowLaunchers::RunUpdate(QWidget& parent, UpdateMode mode) {
+    QtProfileStore profile;
+    CdlgDownload window({.profile = profile,
+                         .dataFolder = DataFilePath(executableFolder_, "").parent_path(),
+                         .autoMode = mode == UpdateMode::kAutomatic,
+                         .showHelp = [this, &parent](std::string_view page) { ShowHelp(parent, page); }},
+                        &parent);
+    window.exec();
+    return {.filesReplaced = window.DataChanged()};
+}
 
 // The find window (dlgSearch) is not there yet, so nothing is found.
 FindResult QtWindowLaunchers::RunFind(QWidget&, const Catalogue&) { return {}; }
