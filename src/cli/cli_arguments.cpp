@@ -15,11 +15,12 @@ struct CommandShape {
     std::size_t maxOperands;
 };
 
-constexpr std::array<CommandShape, 4> kCommands{{
+constexpr std::array<CommandShape, 5> kCommands{{
     {"categories", CliCommand::kCategories, 0, 0},
     {"units", CliCommand::kUnits, 1, 1},
     {"convert", CliCommand::kConvert, 2, 3},
     {"eval", CliCommand::kEval, 1, 1},
+    {"update", CliCommand::kUpdate, 0, 0},
 }};
 
 std::optional<int> AngleUnitOf(std::string_view text) {
@@ -71,6 +72,9 @@ private:
         } else if (name == "--x") {
             parsed_.x = Value(name, inlineValue);
             seen_.push_back("--x");
+        } else if (name == "--server") {
+            parsed_.server = Value(name, inlineValue);
+            seen_.push_back("--server");
         } else if (name == "--angle") {
             const std::string value = Value(name, inlineValue);
             parsed_.angleUnit = AngleUnitOf(value);
@@ -119,8 +123,9 @@ private:
         for (const std::string& option : seen_) {
             const bool forConvert = option == "--category" || option == "--value-only";
             const bool forEval = option == "--x" || option == "--angle";
+            const bool forUpdate = option == "--server";
             if ((forConvert && shape.command != CliCommand::kConvert) ||
-                (forEval && shape.command != CliCommand::kEval)) {
+                (forEval && shape.command != CliCommand::kEval) || (forUpdate && shape.command != CliCommand::kUpdate)) {
                 error_ = option;
                 error_.append(" does not apply to ").append(shape.name);
                 return;
@@ -157,6 +162,9 @@ Commands:
   eval FORMULA                evaluate a formula in x
       --x X                   the value of x (default 0)
       --angle deg|rad|grad    the angle unit (default: the formula window's setting)
+  update                      bring the data files up to date from the update server, as
+                              the window's Download does; status and progress on stderr
+      --server URL            ask this server instead of the profile's "Update Server"
 
 Units are found by name or abbreviation, without regard to letter case (an exact match
 wins); VALUE is read exactly as the main window reads the value field. Values are
@@ -169,7 +177,7 @@ Options:
   --                          end of options (for a VALUE or FORMULA starting with --)
 
 Exit codes: 0 success, 1 calculation error (its text on stderr), 2 usage error,
-3 data error.
+3 data error; update: 0 files updated, 4 already up to date, 5 update failed.
 )";
 }
 

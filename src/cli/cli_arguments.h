@@ -7,7 +7,7 @@
 
 namespace quantora {
 
-enum class CliCommand { kHelp, kCategories, kUnits, kConvert, kEval };
+enum class CliCommand { kHelp, kCategories, kUnits, kConvert, kEval, kUpdate };
 
 // A command line of quantora-cli, checked for its shape: the operands each command takes and the
 // options that belong to it. Texts are as the shell gave them (UTF-8).
@@ -19,6 +19,7 @@ struct CliArguments {
     bool valueOnly = false;                 // --value-only
     std::optional<std::string> x;           // --x X
     std::optional<int> angleUnit;           // --angle deg|rad|grad as 1, 2, 3
+    std::optional<std::string> server;      // --server URL
 };
 
 // The parsed arguments, or the reason they make no command.

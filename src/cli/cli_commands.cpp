@@ -8,6 +8,7 @@
 #include "catalogue/cp1252.h"
 #include "cli/cli_arguments.h"
 #include "cli/unit_lookup.h"
+#include "cli/update_command.h"
 #include "convert/decimal_print.h"
 #include "convert/format_settings.h"
 #include "convert/leading_number.h"
@@ -163,6 +164,7 @@ CliOutcome RunCli(std::span<const std::string> args, const CliEnvironment& envir
     switch (arguments.command) {
         case CliCommand::kHelp: return {cli_exit::kSuccess, CliUsage(), ""};
         case CliCommand::kEval: return Evaluate(arguments, environment);
+        case CliCommand::kUpdate: return RunUpdateCommand(arguments, environment);
         default: return CatalogueCommands(arguments, environment).Run();
     }
 }
