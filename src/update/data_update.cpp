@@ -45,17 +45,20 @@ const ListEntry* FindByName(const std::vector<ListEntry>& entries, const std::st
     return found == entries.end() ? nullptr : &*found;
 }
 
-// Reads both files, carries the installed records' `visible` bytes into the fetched ones and
-// writes the fetched file back; the error when a file cannot be read or written.
+// Reads both files and writes the fetched records, given the installed records' `visible` bytes,
+// over the installed file in one step; the fetched file is then done with. The error when a file
+// cannot be read or written.
 template <typename Record>
-std::optional<std::string> CarryOverInFile(const fs::path& installed, const fs::path& fetched) {
+std::optional<std::string> CarryOverAndReplace(const fs::path& installed, const fs::path& fetched) {
     RecordFile<Record> old = ReadRecordFile<Record>(installed);
     if (!old.opened) return old.error;
     RecordFile<Record> fresh = ReadRecordFile<Record>(fetched);
     if (!fresh.opened) return fresh.error;
     CarryVisibleOver(std::span<const Record>(old.records), fresh.records);
-    if (auto error = WriteRecordFile(fetched, fresh.records)) return error;
-    Step("carried over");
+    if (auto error = WriteRecordFile(installed, fresh.records)) return error;
+    Step("replaced");
+    std::error_code ignored;
+    fs::remove(fetched, ignored);
     return std::nullopt;
 }
 
@@ -176,10 +179,8 @@ std::optional<std::string> DataUpdate::ApplyDataFile(std::string_view name) {
     if (std::find(kStems.begin(), kStems.end(), stem) == kStems.end()) return std::nullopt;
     const fs::path installed = DataFile(InstalledName(stem));
     const fs::path fetched = DataFile(FetchedName(stem));
-    std::optional<std::string> error;
-    if (stem == "cat") error = CarryOverInFile<CategoryRecord>(installed, fetched);
-    if (stem == "item") error = CarryOverInFile<UnitRecord>(installed, fetched);
-    if (error) return error;
+    if (stem == "cat") return CarryOverAndReplace<CategoryRecord>(installed, fetched);
+    if (stem == "item") return CarryOverAndReplace<UnitRecord>(installed, fetched);
     FileOperations files(prompts_);
     if (!files.Replace(fetched, installed)) return PathText(installed) + ": " + files.ErrorText();
     Step("replaced");
