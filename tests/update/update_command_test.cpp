@@ -59,5 +59,30 @@ INSTANTIATE_TEST_SUITE_P(
                     CommandCase{"NoServer", "2", false, 5, "No update server is set"}),
     [](const testing::TestParamInfo<CommandCase>& test) { return test.param.name; });
 
+// The profile names the server and the one certificate it is trusted by; without that entry the
+// same server is refused.
+TEST(UpdateCommandHttps, TrustsATestServerOnlyThroughTheProfile) {
+    test::UpdateServer server(test::UpdateServer::Scheme::kHttps);
+    ASSERT_TRUE(server.Running());
+    server.Serve("list", test::MakeList({{"cat", "2"}}));
+    server.Serve("cat", test::Encode(std::vector{test::MakeCategory(2, "Mass")}));
+    for (const bool trusted : {false, true}) {
+        SCOPED_TRACE(trusted ? "trusted" : "untrusted");
+        test::TempFolder folder;
+        std::filesystem::create_directories(folder / "data");
+        std::filesystem::create_directories(folder / "Quantora");
+        test::WriteBytes(folder / "data" / "list.dat", test::MakeList({{"cat", "1"}}));
+        test::WriteBytes(folder / "data" / "cat.dat", test::Encode(std::vector{test::MakeCategory(1, "Length")}));
+        std::ofstream(folder / "Quantora" / "quantora.conf")
+            << "[Settings]\nUpdate%20Server=" << server.Url() << "\n"
+            << (trusted ? "Update%20Certificate=" + server.Certificate().string() + "\n" : "");
+        const std::string command = "XDG_CONFIG_HOME='" + folder.Path().string() + "' '" QUANTORA_CLI "' --data '" +
+                                    (folder / "data").string() + "' update 2>/dev/null";
+        const int status = std::system(command.c_str());
+        ASSERT_TRUE(WIFEXITED(status));
+        EXPECT_EQ(WEXITSTATUS(status), trusted ? 0 : 5);
+    }
+}
+
 }  // namespace
 }  // namespace quantora
