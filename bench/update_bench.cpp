@@ -64,7 +64,8 @@ fs::path ShippedData() { return DataFilePath(ExecutableFolder(), ""); }
 void InstallOldCopy(const fs::path& folder) {
     fs::remove_all(folder);
     fs::create_directories(folder);
-    for (const auto& entry : fs::directory_iterator(ShippedData())) fs::copy_file(entry.path(), folder / entry.path().filename());
+    for (const auto& entry : fs::directory_iterator(ShippedData()))
+        fs::copy_file(entry.path(), folder / entry.path().filename());
     RecordFile<UnitRecord> units = ReadRecordFile<UnitRecord>(folder / "item.dat");
     for (std::size_t i = 0; i < units.records.size(); i += 10) units.records[i].visible = 0;
     (void)WriteRecordFile(folder / "item.dat", units.records);
@@ -101,7 +102,11 @@ void BM_FullUpdateFromLoopback(benchmark::State& state) {
     state.counters["peak_heap_KiB"] = static_cast<double>(peak) / 1024;
     state.counters["largest_file_KiB"] = static_cast<double>(fs::file_size(ShippedData() / "item.dat")) / 1024;
 }
-BENCHMARK(BM_FullUpdateFromLoopback)->Unit(benchmark::kMillisecond)->Iterations(10)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FullUpdateFromLoopback)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(10)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 // "itemnew.dat" of the shipped units given the visible bytes of the installed file, and renamed over it.
 void BM_ApplyItemFile(benchmark::State& state) {

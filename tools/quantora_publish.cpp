@@ -60,7 +60,7 @@ std::optional<std::string> Attribute(std::string_view tag, std::string_view name
 }
 
 struct ReferenceRates {
-    std::string date;                      // YYYY-MM-DD
+    std::string date;                       // YYYY-MM-DD
     std::map<std::string, double> perEuro;  // units of a currency for one euro
 };
 
@@ -141,8 +141,10 @@ std::optional<Options> ParseOptions(const std::vector<std::string_view>& args) {
     std::vector<std::string_view> positional;
     for (std::size_t i = 0; i < args.size(); ++i) {
         if ((args[i] == "--rates" || args[i] == "--version") && i + 1 < args.size()) {
-            if (args[i] == "--rates") options.rates = fs::path(args[++i]);
-            else options.version = std::string(args[++i]);
+            if (args[i] == "--rates")
+                options.rates = fs::path(args[++i]);
+            else
+                options.version = std::string(args[++i]);
         } else {
             positional.push_back(args[i]);
         }

@@ -125,7 +125,8 @@ private:
             const bool forEval = option == "--x" || option == "--angle";
             const bool forUpdate = option == "--server";
             if ((forConvert && shape.command != CliCommand::kConvert) ||
-                (forEval && shape.command != CliCommand::kEval) || (forUpdate && shape.command != CliCommand::kUpdate)) {
+                (forEval && shape.command != CliCommand::kEval) ||
+                (forUpdate && shape.command != CliCommand::kUpdate)) {
                 error_ = option;
                 error_.append(" does not apply to ").append(shape.name);
                 return;

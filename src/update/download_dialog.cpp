@@ -72,8 +72,8 @@ void CdlgDownload::CreateControls() {
     DialogLayout layout(*this);
     resize(layout.Map(kWindow).size());
     status_ = &layout.Add<QLabel>(0, QStringLiteral("Download updates :"), kStatusLine);
-    status_->setObjectName(QString::fromUtf8(kDownloadStatusLineName.data(),
-                                             static_cast<qsizetype>(kDownloadStatusLineName.size())));
+    status_->setObjectName(
+        QString::fromUtf8(kDownloadStatusLineName.data(), static_cast<qsizetype>(kDownloadStatusLineName.size())));
     status_->setWordWrap(true);
     status_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     icon_ = &layout.Add<QLabel>(id::kStatusIcon, kIcon);
@@ -82,8 +82,8 @@ void CdlgDownload::CreateControls() {
     progress_->setTextVisible(false);
     progress_->setRange(1, 100);
     progress_->setValue(1);
-    autoDownload_ = &layout.AddChoice<QCheckBox>(id::kAutoDownload, QStringLiteral("Automatic  Update upon program startup"),
-                                                 kAutoDownloadBox);
+    autoDownload_ = &layout.AddChoice<QCheckBox>(
+        id::kAutoDownload, QStringLiteral("Automatic  Update upon program startup"), kAutoDownloadBox);
     download_ = &layout.Add<QPushButton>(id::kDownload, QStringLiteral("Download"), kDownloadButton);
     close_ = &layout.Add<QPushButton>(id::kClose, QStringLiteral("Close"), kCloseButton);
     close_->setDefault(true);

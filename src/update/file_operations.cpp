@@ -48,13 +48,12 @@ bool FileOperations::DeleteTree(const fs::path& path) {
     const fs::file_status status = fs::symlink_status(path, error);
     if (!error && !fs::is_directory(status)) {
         switch (CheckBeforeDelete(path)) {
-            case Check::kCancel:
-                aborted_ = true;
-                return Fail(std::error_code(0, std::system_category()));
+            case Check::kCancel: aborted_ = true; return Fail(std::error_code(0, std::system_category()));
             case Check::kRefuse: aborted_ = true; return true;
             case Check::kAllow: break;
         }
-        if (!fs::remove(path, error)) return Fail(error ? error : std::make_error_code(std::errc::no_such_file_or_directory));
+        if (!fs::remove(path, error))
+            return Fail(error ? error : std::make_error_code(std::errc::no_such_file_or_directory));
         return true;
     }
     // A folder, or a path whose kind cannot be read: its entries first, then the folder itself.

@@ -34,8 +34,7 @@ std::optional<std::string> SessionStatusText(int status, std::string_view host,
         case is::kHandleClosing: return std::nullopt;
         case is::kRequestComplete:
             if (!completion) return std::string("Request complete");
-            return Format("Request complete, dwResult = %8.8X, dwError = %8.8X", completion->result,
-                          completion->error);
+            return Format("Request complete, dwResult = %8.8X, dwError = %8.8X", completion->result, completion->error);
         default: return Format("Unknown status: %d", status);
     }
 }

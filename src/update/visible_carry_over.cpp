@@ -27,8 +27,9 @@ void Carry(std::span<const Record> installed, std::vector<Record>& fetched, KeyO
 }  // namespace
 
 void CarryVisibleOver(std::span<const CategoryRecord> installed, std::vector<CategoryRecord>& fetched) {
-    Carry(installed, fetched,
-          [](const CategoryRecord& category) { return static_cast<std::uint64_t>(static_cast<std::uint32_t>(category.categoryId)); });
+    Carry(installed, fetched, [](const CategoryRecord& category) {
+        return static_cast<std::uint64_t>(static_cast<std::uint32_t>(category.categoryId));
+    });
 }
 
 void CarryVisibleOver(std::span<const UnitRecord> installed, std::vector<UnitRecord>& fetched) {

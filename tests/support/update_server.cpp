@@ -25,7 +25,8 @@ void SendQuit(const std::string& url, const fs::path& certificate) {
     curl_easy_setopt(handle, CURLOPT_URL, quit.c_str());
     curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
     curl_easy_setopt(handle, CURLOPT_TIMEOUT, 5L);
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, +[](char*, std::size_t, std::size_t n, void*) { return n; });
+    curl_easy_setopt(
+        handle, CURLOPT_WRITEFUNCTION, +[](char*, std::size_t, std::size_t n, void*) { return n; });
     if (!certificate.empty()) curl_easy_setopt(handle, CURLOPT_CAINFO, certificate.c_str());
     curl_easy_perform(handle);
     curl_easy_cleanup(handle);
@@ -48,8 +49,7 @@ UpdateServer::UpdateServer(Scheme scheme) : root_(folder_ / "root"), scheme_(sch
     }
     const fs::path portFile = folder_ / "port";
     Run(std::string(QUANTORA_PYTHON) + " " + Quoted(QUANTORA_UPDATE_SERVER_SCRIPT) + " --root " + Quoted(root_) +
-        " --port-file " + Quoted(portFile) + tls + " --lifetime 240 >" + Quoted(folder_ / "server.log") +
-        " 2>&1 &");
+        " --port-file " + Quoted(portFile) + tls + " --lifetime 240 >" + Quoted(folder_ / "server.log") + " 2>&1 &");
     for (int attempt = 0; attempt < 200 && port_ == 0; ++attempt) {
         std::ifstream(portFile) >> port_;
         if (port_ == 0) std::this_thread::sleep_for(std::chrono::milliseconds(50));

@@ -42,8 +42,8 @@ const std::vector<UnitRecord> kInstalledUnits{Unit(1, 101, 1), Unit(1, 102, 0), 
 const std::vector<UnitRecord> kServerUnits{Unit(1, 101, 1, true), Unit(2, 102, 1), Unit(2, 101, 1, true)};
 
 const Bytes kInstalledTemp = test::Encode(std::vector{test::MakeTemperature(101, 102, "x*2")});
-const Bytes kServerTemp = test::Encode(std::vector{test::MakeTemperature(101, 102, "x*3"),
-                                                   test::MakeTemperature(102, 101, "x/3")});
+const Bytes kServerTemp =
+    test::Encode(std::vector{test::MakeTemperature(101, 102, "x*3"), test::MakeTemperature(102, 101, "x/3")});
 const Bytes kUserCategories = test::Encode(std::vector{Category(1001, "Mine", 1)});
 
 class DataUpdateRun : public testing::Test {
@@ -196,8 +196,8 @@ INSTANTIATE_TEST_SUITE_P(
     Answers, ListFailure,
     testing::Values(
         ListFailureCase{"NotFound", "missing", {}, UpdateOutcome::kListNotFound, update_text::kListNotFound},
-        ListFailureCase{"NotFoundWithStatus200", "notfound", {}, UpdateOutcome::kListNotFound,
-                        update_text::kListNotFound},
+        ListFailureCase{
+            "NotFoundWithStatus200", "notfound", {}, UpdateOutcome::kListNotFound, update_text::kListNotFound},
         ListFailureCase{"Status500", "status500", {}, UpdateOutcome::kFailed, update_text::kFailed},
         ListFailureCase{"WrongRecordSize", "", Bytes(29, '5'), UpdateOutcome::kFailed, update_text::kFailed}),
     [](const testing::TestParamInfo<ListFailureCase>& test) { return test.param.name; });

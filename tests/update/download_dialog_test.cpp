@@ -105,7 +105,8 @@ TEST_F(DownloadWindow, DownloadDuringTheCountdownEndsItAndRunsAtOnce) {
     ASSERT_EQ(download.text(), QStringLiteral(" Download (10 Secs) (7)"));
     download.click();
     EXPECT_EQ(server_.Requests().size(), 1u);
-    const auto later = WatchDownloadButton(*window, [] { return false; }, 300);
+    const auto later = WatchDownloadButton(
+        *window, [] { return false; }, 300);
     EXPECT_EQ(later, std::vector<QString>{QStringLiteral("Download")});
     EXPECT_EQ(server_.Requests().size(), 1u);
     EXPECT_FALSE(countdown_.Finished());
@@ -117,7 +118,8 @@ TEST_F(DownloadWindow, CloseDuringTheCountdownRunsNothing) {
     Control<QPushButton>(*window, id::kClose).click();
     EXPECT_EQ(window->result(), QDialog::Rejected);
     EXPECT_FALSE(window->isVisible());
-    WatchDownloadButton(*window, [] { return false; }, 300);
+    WatchDownloadButton(
+        *window, [] { return false; }, 300);
     EXPECT_TRUE(server_.Requests().empty());
     EXPECT_TRUE(DownloadWindowFirstShow().Armed());
 }
@@ -125,7 +127,9 @@ TEST_F(DownloadWindow, CloseDuringTheCountdownRunsNothing) {
 TEST_F(DownloadWindow, ByHandNoCountdownAndReplacedFilesAreReported) {
     server_.Serve("list", test::MakeList({{"cat", "2"}}));
     auto window = Open(false);
-    EXPECT_EQ(WatchDownloadButton(*window, [] { return false; }, 300), std::vector<QString>{"Download"});
+    EXPECT_EQ(WatchDownloadButton(
+                  *window, [] { return false; }, 300),
+              std::vector<QString>{"Download"});
     EXPECT_TRUE(server_.Requests().empty());
     Control<QPushButton>(*window, id::kDownload).click();
     EXPECT_TRUE(window->DataChanged());

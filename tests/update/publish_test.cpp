@@ -47,9 +47,12 @@ double RateOf(const std::vector<CurrencyRecord>& currencies, std::string_view na
 TEST(Publish, TodaysRatesReachAnInstalledCopyThroughTheServer) {
     test::TempFolder folder;
     ASSERT_EQ(Publish(folder, kRates), 0);
-    EXPECT_EQ(test::ReadBytes(folder / "out" / "list.dat"),
-              test::MakeList({{"cat", "261208"}, {"item", "261208"}, {"temp", "261208"}, {"curr", "261208"},
-                              {"consts", "261208"}, {"element", "261208"}}));
+    EXPECT_EQ(test::ReadBytes(folder / "out" / "list.dat"), test::MakeList({{"cat", "261208"},
+                                                                            {"item", "261208"},
+                                                                            {"temp", "261208"},
+                                                                            {"curr", "261208"},
+                                                                            {"consts", "261208"},
+                                                                            {"element", "261208"}}));
     const auto currencies = test::Decode<CurrencyRecord>(test::ReadBytes(folder / "out" / "curr.dat"));
     EXPECT_DOUBLE_EQ(RateOf(currencies, "Euro"), 1.2);
     EXPECT_DOUBLE_EQ(RateOf(currencies, "Japanese Yen"), 1.2 / 160);

@@ -51,13 +51,13 @@ TEST_P(UpdateCommand, ExitCodeTellsTheOutcome) {
     EXPECT_NE(err.str().find("[100%]"), std::string::npos) << err.str();
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Outcomes, UpdateCommand,
-    testing::Values(CommandCase{"Updated", "2", true, 0, "All files updates have completed"},
-                    CommandCase{"UpToDate", "1", true, 4, "All data files are currently up to date"},
-                    CommandCase{"ListFails", "", true, 5, "The server answered HTTP status 500"},
-                    CommandCase{"NoServer", "2", false, 5, "No update server is set"}),
-    [](const testing::TestParamInfo<CommandCase>& test) { return test.param.name; });
+INSTANTIATE_TEST_SUITE_P(Outcomes, UpdateCommand,
+                         testing::Values(CommandCase{"Updated", "2", true, 0, "All files updates have completed"},
+                                         CommandCase{"UpToDate", "1", true, 4,
+                                                     "All data files are currently up to date"},
+                                         CommandCase{"ListFails", "", true, 5, "The server answered HTTP status 500"},
+                                         CommandCase{"NoServer", "2", false, 5, "No update server is set"}),
+                         [](const testing::TestParamInfo<CommandCase>& test) { return test.param.name; });
 
 // The profile names the server and the one certificate it is trusted by; without that entry the
 // same server is refused.

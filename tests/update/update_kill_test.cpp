@@ -58,7 +58,8 @@ protected:
 
     void Install(const fs::path& folder) {
         for (const auto& [stem, bytes] : installed_) test::WriteBytes(folder / (stem + ".dat"), bytes);
-        test::WriteBytes(folder / "list.dat", test::MakeList({{"cat", "1"}, {"item", "1"}, {"temp", "1"}, {"curr", "1"}}));
+        test::WriteBytes(folder / "list.dat",
+                         test::MakeList({{"cat", "1"}, {"item", "1"}, {"temp", "1"}, {"curr", "1"}}));
     }
 
     UpdateRunResult Run(const fs::path& folder) {

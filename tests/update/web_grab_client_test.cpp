@@ -66,8 +66,7 @@ TEST_P(FetchAnswers, TellWholeFilesFromFailures) {
 
 INSTANTIATE_TEST_SUITE_P(
     Server, FetchAnswers,
-    testing::Values(FetchCase{"File", "", true, ""},
-                    FetchCase{"NotFoundTextWithStatus200", "notfound", true, ""},
+    testing::Values(FetchCase{"File", "", true, ""}, FetchCase{"NotFoundTextWithStatus200", "notfound", true, ""},
                     FetchCase{"ServerError", "status500", false, "The server answered HTTP status 500"},
                     FetchCase{"TruncatedBody", "truncate", false, "transfer closed with"},
                     FetchCase{"StalledServer", "stall", false, "Operation too slow"}),
@@ -91,11 +90,17 @@ TEST(WebGrabClient, ShowsTheSessionEventsAndTheBytesRead) {
     Bytes body;
     ASSERT_TRUE(client.FetchUrl(FileUrl(server, "item"), body, "WebGrab demo", &view));
     client.Close();
-    const std::vector<std::string> expectedInOrder{
-        "Resolving name for 127.0.0.1", "Resolved name for 127.0.0.1", "Connecting to socket address ",
-        "Connected to socket address",  "Sending request...",          "Request sent",
-        "Response received",            "Read 20000 bytes",            "",
-        "Closing the connection to the server", "Connection to the server closed"};
+    const std::vector<std::string> expectedInOrder{"Resolving name for 127.0.0.1",
+                                                   "Resolved name for 127.0.0.1",
+                                                   "Connecting to socket address ",
+                                                   "Connected to socket address",
+                                                   "Sending request...",
+                                                   "Request sent",
+                                                   "Response received",
+                                                   "Read 20000 bytes",
+                                                   "",
+                                                   "Closing the connection to the server",
+                                                   "Connection to the server closed"};
     auto at = view.texts.begin();
     for (const std::string& expected : expectedInOrder) {
         at = std::find(at, view.texts.end(), expected);
