@@ -9,7 +9,7 @@ cd "$(dirname "$0")"
 PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
           qt6-base-dev qt6-svg-dev libcurl4-openssl-dev
           libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
-          units hyperfine xvfb xauth ccache)
+          units hyperfine xvfb xauth ccache python3 openssl)
 FUZZ_SECONDS=${FUZZ_SECONDS:-60}
 JOBS=${JOBS:-$(nproc)}
 

@@ -23,8 +23,9 @@ constexpr std::array kKeys{
     SettingKey{Setting::kMru2, kSettings, "MRU2", ""},
     SettingKey{Setting::kMru3, kSettings, "MRU3", ""},
     SettingKey{Setting::kMru4, kSettings, "MRU4", ""},
-    // The data update asks this server; a profile entry lets a test or a mirror point elsewhere.
-    SettingKey{Setting::kUpdateServer, kSettings, "Update Server", "https://update.quantora.example"},
+    // The data update asks this server; empty until a maintainer or the user names one, so that no
+    // copy of the program contacts a host nobody runs.
+    SettingKey{Setting::kUpdateServer, kSettings, "Update Server", ""},
     SettingKey{Setting::kMin, kSettings, "Min", "1e-9"},
     SettingKey{Setting::kMax, kSettings, "Max", "1e12"},
     SettingKey{Setting::kBigSymbol, kSettings, "BigSymbol", ">>"},
@@ -42,13 +43,14 @@ constexpr std::array kKeys{
     SettingKey{Setting::kFormulaU, kFormulas, "U", ""},
     SettingKey{Setting::kFormulaV, kFormulas, "V", ""},
     SettingKey{Setting::kFormulaZ, kFormulas, "Z", ""},
+    SettingKey{Setting::kUpdateCertificate, kSettings, "Update Certificate", ""},
 };
 
 constexpr bool EachEntrySitsAtItsIndex() {
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         if (static_cast<std::size_t>(kKeys[i].setting) != i) return false;
     }
-    return static_cast<std::size_t>(Setting::kFormulaZ) + 1 == kKeys.size();
+    return static_cast<std::size_t>(Setting::kUpdateCertificate) + 1 == kKeys.size();
 }
 static_assert(EachEntrySitsAtItsIndex(), "every Setting needs its entry, in the enum's order");
 

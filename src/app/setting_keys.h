@@ -37,6 +37,8 @@ enum class Setting {
     kFormulaU,
     kFormulaV,
     kFormulaZ,
+    // Section "Settings": a certificate the update trusts besides the system's (a test server's).
+    kUpdateCertificate,
 };
 
 // Where an entry lives, its stored name and the text a missing entry reads as.

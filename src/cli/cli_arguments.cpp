@@ -15,13 +15,14 @@ struct CommandShape {
     std::size_t maxOperands;
 };
 
-constexpr std::array<CommandShape, 6> kCommands{{
+constexpr std::array<CommandShape, 7> kCommands{{
     {"categories", CliCommand::kCategories, 0, 0},
     {"units", CliCommand::kUnits, 1, 1},
     {"convert", CliCommand::kConvert, 2, 3},
     {"eval", CliCommand::kEval, 1, 1},
     {"constants", CliCommand::kConstants, 0, 1},
     {"elements", CliCommand::kElements, 0, 1},
+    {"update", CliCommand::kUpdate, 0, 0},
 }};
 
 std::optional<int> AngleUnitOf(std::string_view text) {
@@ -79,6 +80,9 @@ private:
         } else if (name == "--file") {
             parsed_.formulaFile = Value(name, inlineValue);
             seen_.push_back("--file");
+        } else if (name == "--server") {
+            parsed_.server = Value(name, inlineValue);
+            seen_.push_back("--server");
         } else if (name == "--angle") {
             const std::string value = Value(name, inlineValue);
             parsed_.angleUnit = AngleUnitOf(value);
@@ -130,9 +134,11 @@ private:
             const bool forConvert = option == "--category" || option == "--value-only";
             const bool forEval = option == "--x" || option == "--angle" || option == "--file";
             const bool forElements = option == "--details";
+            const bool forUpdate = option == "--server";
             if ((forConvert && shape.command != CliCommand::kConvert) ||
                 (forEval && shape.command != CliCommand::kEval) ||
-                (forElements && shape.command != CliCommand::kElements)) {
+                (forElements && shape.command != CliCommand::kElements) ||
+                (forUpdate && shape.command != CliCommand::kUpdate)) {
                 error_ = option;
                 error_.append(" does not apply to ").append(shape.name);
                 return;
@@ -174,6 +180,9 @@ Commands:
   constants [FILTER]          list the physical constants (name, value, uncertainty)
   elements [FILTER]           list the chemical elements (name, symbol)
       --details               print every property of the one element FILTER names
+  update                      bring the data files up to date from the update server, as
+                              the window's Download does; status and progress on stderr
+      --server URL            ask this server instead of the profile's "Update Server"
 
 Units are found by name or abbreviation, without regard to letter case (an exact match
 wins); VALUE is read exactly as the main window reads the value field. Values are
@@ -188,7 +197,7 @@ Options:
   --                          end of options (for a VALUE or FORMULA starting with --)
 
 Exit codes: 0 success, 1 calculation error (its text on stderr), 2 usage error,
-3 data error.
+3 data error; update: 0 files updated, 4 already up to date, 5 update failed.
 )";
 }
 

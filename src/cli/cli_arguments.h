@@ -7,7 +7,7 @@
 
 namespace quantora {
 
-enum class CliCommand { kHelp, kCategories, kUnits, kConvert, kEval, kConstants, kElements };
+enum class CliCommand { kHelp, kCategories, kUnits, kConvert, kEval, kConstants, kElements, kUpdate };
 
 // A command line of quantora-cli, checked for its shape: the operands each command takes and the
 // options that belong to it. Texts are as the shell gave them (UTF-8).
@@ -22,6 +22,7 @@ struct CliArguments {
     // --file FILE: eval calculates that formula file.
     std::optional<std::string> formulaFile;
     bool details = false;                   // --details
+    std::optional<std::string> server;      // --server URL
 };
 
 // The parsed arguments, or the reason they make no command.

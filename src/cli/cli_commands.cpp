@@ -7,10 +7,11 @@
 #include "calc/formula_parser.h"
 #include "catalogue/cp1252.h"
 #include "cli/cli_arguments.h"
-#include "cli/eval_file_command.h"
 #include "cli/constants_command.h"
 #include "cli/elements_command.h"
+#include "cli/eval_file_command.h"
 #include "cli/unit_lookup.h"
+#include "cli/update_command.h"
 #include "convert/decimal_print.h"
 #include "convert/format_settings.h"
 #include "convert/leading_number.h"
@@ -184,6 +185,7 @@ CliOutcome RunCli(std::span<const std::string> args, const CliEnvironment& envir
                                          : Evaluate(arguments, environment);
         case CliCommand::kConstants: return RunConstantsCommand(arguments, environment);
         case CliCommand::kElements: return RunElementsCommand(arguments, environment);
+        case CliCommand::kUpdate: return RunUpdateCommand(arguments, environment);
         default: return CatalogueCommands(arguments, environment).Run();
     }
 }

@@ -12,6 +12,7 @@
 #include "edit/search_dialog.h"
 #include "lists/constants_dialog.h"
 #include "lists/elements_dialog.h"
+#include "update/download_dialog.h"
 
 namespace quantora {
 
@@ -26,8 +27,15 @@ OptionsResult QtWindowLaunchers::RunOptions(QWidget& parent) {
     return {options.WasAccepted()};
 }
 
-// The update window (CdlgDownload) is not there yet, so no file is replaced.
-UpdateResult QtWindowLaunchers::RunUpdate(QWidget&, UpdateMode) { return {}; }
+UpdateResult QtWindowLaunchers::RunUpdate(QWidget& parent, UpdateMode mode) {
+    CdlgDownload window({.profile = profile_,
+                         .dataFolder = DataFilePath(executableFolder_, "").parent_path(),
+                         .autoMode = mode == UpdateMode::kAutomatic,
+                         .showHelp = [this, &parent](std::string_view page) { ShowHelp(parent, page); }},
+                        &parent);
+    window.exec();
+    return {.filesReplaced = window.DataChanged()};
+}
 
 FindResult QtWindowLaunchers::RunFind(QWidget& parent, const Catalogue& catalogue) {
     dlgSearch find(profile_, catalogue, &parent);

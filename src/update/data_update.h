@@ -1,0 +1,81 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/user_prompts.h"
+#include "update/fetch_limits.h"
+#include "update/list_entry.h"
+#include "update/update_view.h"
+
+namespace quantora {
+
+// The status line texts of a run.
+namespace update_text {
+inline constexpr std::string_view kContacting = "Contacting update server...";
+inline constexpr std::string_view kDownloading = "Downloading...";
+inline constexpr std::string_view kCompleted = "All files updates have completed";
+inline constexpr std::string_view kUpToDate = "All data files are currently up to date";
+inline constexpr std::string_view kFailed = "Update Failed , Pls. try again";
+inline constexpr std::string_view kListNotFound = "Update aborted: the server has no version list";
+inline constexpr std::string_view kStopped = "Update stopped; the files fetched so far are in place";
+inline constexpr std::string_view kNoServer =
+    "No update server is set. See the help page \"update.htm\" for how to name one.";
+}  // namespace update_text
+
+enum class UpdateOutcome {
+    kCompleted,     // at least one data file was put in place
+    kUpToDate,      // nothing was fetched
+    kFailed,        // the list could not be had, or a file error ended the run
+    kListNotFound,  // the server does not know the list: the window allows no second run
+    kStopped,       // the user closed the window during the run
+    kNoServer,      // no server address is set: nobody was contacted
+};
+
+struct UpdateRunResult {
+    UpdateOutcome outcome = UpdateOutcome::kFailed;
+    bool dataChanged = false;
+    int filesFetched = 0;
+};
+
+// The request for one file: <server>/update.aspx?file=<stem>.zip.
+std::string UpdateRequestUrl(std::string_view server, std::string_view stem);
+
+// Brings the data files of a folder up to date from a server. Each file is fetched beside the
+// installed one, checked, given the user's show and hide choices, and renamed over it; the version
+// list then records the server's version of exactly the files that were put in place.
+class DataUpdate {
+public:
+    static constexpr std::string_view kAgent = "WebGrab demo";
+
+    DataUpdate(std::filesystem::path dataFolder, std::string server, UserPrompts& prompts, FetchLimits limits = {});
+
+    UpdateRunResult Run(UpdateView& view);
+
+    // True when the file was fetched and put in place.
+    bool DownloadDataFile(std::string_view stem, UpdateView& view);
+    // Puts "<stem>new.dat" in place of "<stem>.dat" for the name "<stem>.zip"; the error that
+    // ends the run, if any.
+    std::optional<std::string> ApplyDataFile(std::string_view name);
+
+private:
+    UpdateRunResult Finish(UpdateView& view, UpdateOutcome outcome, std::string_view text, int fetched);
+    std::filesystem::path DataFile(std::string_view name) const { return dataFolder_ / std::string(name); }
+
+    std::filesystem::path dataFolder_;
+    std::string server_;
+    UserPrompts& prompts_;
+    FetchLimits limits_;
+    std::optional<std::string> runError_;
+    bool stopped_ = false;
+};
+
+// Called at each step after which a file on disk changed; tests stop a process there to prove
+// that every moment leaves a loadable data folder. The program sets nothing.
+void SetUpdateStepHook(void (*hook)(std::string_view step));
+
+}  // namespace quantora

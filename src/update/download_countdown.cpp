@@ -1,0 +1,10 @@
+#include "update/download_countdown.h"
+
+namespace quantora {
+
+DownloadCountdown& ProcessDownloadCountdown() {
+    static DownloadCountdown countdown;
+    return countdown;
+}
+
+}  // namespace quantora
