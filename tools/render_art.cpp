@@ -50,8 +50,8 @@ QByteArray Ico(QSvgRenderer& svg) {
     for (std::size_t i = 0; i < images.size(); ++i) {
         const int size = kIcoSizes[i];
         const auto side = static_cast<quint8>(size >= 256 ? 0 : size);
-        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32)
-            << quint32(images[i].size()) << offset;
+        out << side << side << quint8(0) << quint8(0) << quint16(1) << quint16(32) << quint32(images[i].size())
+            << offset;
         offset += static_cast<quint32>(images[i].size());
     }
     for (const QByteArray& image : images) out.writeRawData(image.constData(), static_cast<int>(image.size()));

@@ -77,6 +77,11 @@ DataFolderChoice ChooseDataFolder(const std::filesystem::path& installed, const 
     return {perUser, std::nullopt};
 }
 
+DataFolderChoice ChooseDataFolder(const std::filesystem::path& executableFolder) {
+    const std::filesystem::path installed = executableFolder / "data";
+    return ChooseDataFolder(installed, PerUserDataFolder(), IsFolderWritable(installed));
+}
+
 void UseDataFolder(std::filesystem::path folder) { ChosenDataFolder() = std::move(folder); }
 
 }  // namespace quantora

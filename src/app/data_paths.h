@@ -37,6 +37,10 @@ struct DataFolderChoice {
 DataFolderChoice ChooseDataFolder(const std::filesystem::path& installed, const std::filesystem::path& perUser,
                                   bool installedWritable);
 
+// The choice above for <executableFolder>/data and this user's folder: what the window and the
+// command line both read, so they see the same units.
+DataFolderChoice ChooseDataFolder(const std::filesystem::path& executableFolder);
+
 // Makes DataFilePath name files in `folder` for the rest of the process.
 void UseDataFolder(std::filesystem::path folder);
 

@@ -32,16 +32,16 @@ std::unique_ptr<QApplication> CreateApplicationObject(int& argc, char** argv) {
 
 // The warning never stops the start, whichever button is pressed.
 void WarnOfUnsupportedSystem(const CXWinVersion& version, UserPrompts& prompts) {
-    const auto message = UnsupportedSystemMessage(version.MajorVersion(), version.MinorVersion(), version.VersionName());
+    const auto message =
+        UnsupportedSystemMessage(version.MajorVersion(), version.MinorVersion(), version.VersionName());
     if (message) prompts.Question(*message, "", UserPrompts::Buttons::OkCancel);
 }
 
 // An installed program may not write beside itself; the user's own copy of the data is used then.
 void ChooseWhereDataLives(const std::filesystem::path& executableFolder, UserPrompts& prompts) {
-    const std::filesystem::path installed = executableFolder / "data";
-    const DataFolderChoice choice = ChooseDataFolder(installed, PerUserDataFolder(), IsFolderWritable(installed));
+    const DataFolderChoice choice = ChooseDataFolder(executableFolder);
     if (choice.error) prompts.Message(*choice.error, "Quantora");
-    if (choice.folder != installed) UseDataFolder(choice.folder);
+    if (choice.folder != executableFolder / "data") UseDataFolder(choice.folder);
 }
 
 // Qt's arguments, not argv: on Windows they come from the wide command line, so a file named in

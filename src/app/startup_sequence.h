@@ -20,8 +20,8 @@ public:
     using MainWindowFactory = std::function<std::unique_ptr<CConverterDlg>()>;
 
     // The main window is made while the splash shows, so the splash is on the screen sooner.
-    StartupSequence(ProfileStore& profile, WindowLaunchers& launchers, UserPrompts& prompts,
-                    CommandLine commandLine, MainWindowFactory makeMainWindow);
+    StartupSequence(ProfileStore& profile, WindowLaunchers& launchers, UserPrompts& prompts, CommandLine commandLine,
+                    MainWindowFactory makeMainWindow);
     ~StartupSequence();
 
     // Returns when the main window has closed and been destroyed.

@@ -18,12 +18,10 @@ struct NamedCode {
 };
 
 constexpr std::array kNames{
-    NamedCode{1, "Windows 95"},          NamedCode{2, "Windows 95 SP1"},
-    NamedCode{3, "Windows 95 OSR2"},     NamedCode{4, "Windows 98"},
-    NamedCode{5, "Windows 98 SP1"},      NamedCode{6, "Windows 98 SE"},
-    NamedCode{7, "Windows ME"},          NamedCode{101, "Windows NT 3.51"},
-    NamedCode{102, "Windows NT 4"},      NamedCode{103, "Windows 2000"},
-    NamedCode{104, "Windows XP"},        NamedCode{105, "Windows Server 2003"},
+    NamedCode{1, "Windows 95"},     NamedCode{2, "Windows 95 SP1"},    NamedCode{3, "Windows 95 OSR2"},
+    NamedCode{4, "Windows 98"},     NamedCode{5, "Windows 98 SP1"},    NamedCode{6, "Windows 98 SE"},
+    NamedCode{7, "Windows ME"},     NamedCode{101, "Windows NT 3.51"}, NamedCode{102, "Windows NT 4"},
+    NamedCode{103, "Windows 2000"}, NamedCode{104, "Windows XP"},      NamedCode{105, "Windows Server 2003"},
     NamedCode{201, "Windows CE"},
 };
 
@@ -73,7 +71,8 @@ int WindowsVersionCode(const OsVersionInfo& version) {
 }
 
 std::string_view WindowsVersionName(int code) {
-    const auto found = std::find_if(kNames.begin(), kNames.end(), [code](const NamedCode& n) { return n.code == code; });
+    const auto found =
+        std::find_if(kNames.begin(), kNames.end(), [code](const NamedCode& n) { return n.code == code; });
     return found == kNames.end() ? std::string_view("unknown Windows version") : found->name;
 }
 

@@ -27,9 +27,10 @@ std::vector<ShapeRect> SplashShape(const PixelRows& picture) {
     if (picture.width <= 0 || picture.height <= 0) return shape;
     const auto width = static_cast<std::size_t>(picture.width);
     // A buffer shorter than width x height gives the rows it holds and no more.
-    const int rows = static_cast<int>(std::min<std::size_t>(picture.pixels.size() / width,
-                                                            static_cast<std::size_t>(picture.height)));
-    for (int y = 0; y < rows; ++y) AddRowRuns(picture.pixels.subspan(static_cast<std::size_t>(y) * width, width), y, shape);
+    const int rows = static_cast<int>(
+        std::min<std::size_t>(picture.pixels.size() / width, static_cast<std::size_t>(picture.height)));
+    for (int y = 0; y < rows; ++y)
+        AddRowRuns(picture.pixels.subspan(static_cast<std::size_t>(y) * width, width), y, shape);
     return shape;
 }
 

@@ -68,7 +68,8 @@ void CTransparentDialogDlg::showEvent(QShowEvent* event) {
     if (std::exchange(shown_, true)) return;
     timer_.start();
     // Queued, so the window is on the screen before the message box holds it.
-    if (picture_.isNull()) QMetaObject::invokeMethod(this, &CTransparentDialogDlg::ReportMissingPicture, Qt::QueuedConnection);
+    if (picture_.isNull())
+        QMetaObject::invokeMethod(this, &CTransparentDialogDlg::ReportMissingPicture, Qt::QueuedConnection);
 }
 
 void CTransparentDialogDlg::ReportMissingPicture() {

@@ -44,8 +44,8 @@ TEST(WindowsVersion, TheTableNamesEachKnownReleaseAndItsEdges) {
         {{0, 0, 0, 0}, 0, "unknown Windows version"},
     };
     for (const VersionCase& c : cases) {
-        SCOPED_TRACE(c.name + " " + std::to_string(c.version.platformId) + "." + std::to_string(c.version.major) +
-                     "." + std::to_string(c.version.minor) + " build " + std::to_string(c.version.build));
+        SCOPED_TRACE(c.name + " " + std::to_string(c.version.platformId) + "." + std::to_string(c.version.major) + "." +
+                     std::to_string(c.version.minor) + " build " + std::to_string(c.version.build));
         EXPECT_EQ(WindowsVersionCode(c.version), c.code);
         EXPECT_EQ(WindowsVersionName(WindowsVersionCode(c.version)), c.name);
     }

@@ -45,13 +45,13 @@ TEST(TransparentDialog, TakesThePictureShapeCentredAndEndsItselfAfterTheWorkWhil
     NotedPrompts prompts;
     bool visibleDuringWork = false;
     CTransparentDialogDlg* shown = nullptr;
-    CTransparentDialogDlg splash(prompts, [&] { visibleDuringWork = shown->isVisible(); }, WritePicture(folder));
+    CTransparentDialogDlg splash(
+        prompts, [&] { visibleDuringWork = shown->isVisible(); }, WritePicture(folder));
     shown = &splash;
 
     const QRegion shape = splash.mask();
-    const std::vector<std::pair<QPoint, bool>> points{{{0, 0}, false}, {{2, 0}, true}, {{3, 0}, true},
-                                                      {{4, 0}, false}, {{3, 1}, false}, {{0, 2}, true},
-                                                      {{5, 2}, true}};
+    const std::vector<std::pair<QPoint, bool>> points{{{0, 0}, false}, {{2, 0}, true}, {{3, 0}, true}, {{4, 0}, false},
+                                                      {{3, 1}, false}, {{0, 2}, true}, {{5, 2}, true}};
     for (const auto& [point, inside] : points) {
         EXPECT_EQ(shape.contains(point), inside) << point.x() << "," << point.y();
     }
