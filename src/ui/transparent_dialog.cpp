@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "app/user_prompts.h"
 #include "ui/program_art.h"
@@ -24,10 +25,13 @@ QRegion ShapeOf(const QImage& picture) {
     const auto* first = reinterpret_cast<const std::uint32_t*>(rgb.constBits());
     // Rows of an RGB32 image are whole 32-bit words, so the bytes per line are width * 4.
     const std::span<const std::uint32_t> pixels(first, static_cast<std::size_t>(rgb.width()) * rgb.height());
-    QRegion shape;
+    std::vector<QRect> rects;
     for (const ShapeRect& r : SplashShape({pixels, rgb.width(), rgb.height()})) {
-        shape += QRect(r.left, r.top, r.right - r.left, r.bottom - r.top);
+        rects.emplace_back(r.left, r.top, r.right - r.left, r.bottom - r.top);
     }
+    // Row by row and left to right, as SplashShape gives them, is the order setRects takes at once.
+    QRegion shape;
+    shape.setRects(rects.data(), static_cast<int>(rects.size()));
     return shape;
 }
 
