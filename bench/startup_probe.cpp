@@ -1,56 +1,68 @@
-// Starts like quantora and ends the process as soon as its main window has been shown, so a script
-// can time the start: startup_probe quantora | bare | text. "bare" shows one empty window of the same
-// size instead, the cost of any Qt program that shows a window; "text" adds one line of text to it,
-// the cost of any Qt program that draws text (loading the font configuration dominates it). Both end without their
-// shutdown work (quantora would save its profile), which is not part of the start.
+// Starts a program and ends the process at a moment a script can time: startup_probe MODE, with MODE
+//   bare      one empty window of the main window's size: the cost of any Qt program showing a window;
+//   text      the same with a line of text (loading the font configuration dominates it);
+//   splash    quantora's own start, ended when the splash window has painted itself;
+//   handover  quantora's own start, printing the microseconds from the splash's end to the main
+//             window's first painting, and ended then.
+// Each ends without its shutdown work, which is not part of the start.
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QLabel>
-#include <QTemporaryDir>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "app/data_paths.h"
-#include "app/qt_profile_store.h"
+#include "app/startup_sequence.h"
 #include "main/converter_dialog.h"
-#include "main/qt_window_launchers.h"
+#include "ui/transparent_dialog.h"
 
 namespace {
 
-// Ends the process once the window has painted itself for the first time: only then has the user
-// seen it, and only then has the text of its controls been laid out and drawn.
-class EndWhenShown : public QObject {
+enum class Mode { kBare, kText, kSplash, kHandover };
+Mode mode = Mode::kBare;
+
+void EndSoon() {
+    QMetaObject::invokeMethod(
+        qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
+}
+
+// Only a painted window has been seen, and only then has the text of its controls been laid out.
+class Watch : public QObject {
 public:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            QMetaObject::invokeMethod(
-                qApp, [] { std::_Exit(0); }, Qt::QueuedConnection);
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        const bool isSplash = qobject_cast<quantora::CTransparentDialogDlg*>(watched) != nullptr;
+        if (isSplash && event->type() == QEvent::Hide) splashEnded_.start();
+        if (event->type() != QEvent::Paint) return false;
+        if (mode == Mode::kSplash && isSplash) EndSoon();
+        if (mode == Mode::kHandover && qobject_cast<quantora::CConverterDlg*>(watched) != nullptr) {
+            std::printf("%lld\n", static_cast<long long>(splashEnded_.nsecsElapsed() / 1000));
+            std::fflush(stdout);
+            EndSoon();
         }
+        if ((mode == Mode::kBare || mode == Mode::kText) && qobject_cast<QDialog*>(watched) != nullptr) EndSoon();
         return false;
     }
+
+private:
+    QElapsedTimer splashEnded_;
 };
+
+void WatchTheApplication() { qApp->installEventFilter(new Watch); }
+Q_COREAPP_STARTUP_FUNCTION(WatchTheApplication)
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    const bool bare = argc > 1 && std::strcmp(argv[1], "bare") == 0;
-    const bool text = argc > 1 && std::strcmp(argv[1], "text") == 0;
+    const char* name = argc > 1 ? argv[1] : "bare";
+    if (std::strcmp(name, "text") == 0) mode = Mode::kText;
+    if (std::strcmp(name, "splash") == 0) mode = Mode::kSplash;
+    if (std::strcmp(name, "handover") == 0) mode = Mode::kHandover;
+    if (mode == Mode::kSplash || mode == Mode::kHandover) return quantora::RunProgram(argc, argv);
     QApplication application(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quantora"));
-    EndWhenShown closer;
-    if (bare || text) {
-        QDialog window;
-        window.resize(774, 585);
-        if (text) new QLabel(QStringLiteral("Quantora"), &window);
-        window.installEventFilter(&closer);
-        return window.exec();
-    }
-    QTemporaryDir profileFolder;
-    quantora::QtProfileStore profile(profileFolder.filePath(QStringLiteral("profile.ini")));
-    quantora::QtWindowLaunchers launchers(quantora::ExecutableFolder(), profile);
-    quantora::CConverterDlg window(profile, quantora::ExecutableFolder(), launchers);
-    window.LoadCatalogue();
-    window.installEventFilter(&closer);
+    QDialog window;
+    window.resize(774, 585);
+    if (mode == Mode::kText) new QLabel(QStringLiteral("Quantora"), &window);
     return window.exec();
 }

@@ -1,6 +1,8 @@
-// The one place that asks the operating system where the running executable is.
+// The one place that asks the operating system where the running executable and the user's
+// application data are.
 #include "app/data_paths.h"
 
+#include <cstdlib>
 #include <system_error>
 
 #ifdef _WIN32
@@ -26,6 +28,21 @@ std::filesystem::path ExecutableFolder() {
     const auto executable = std::filesystem::read_symlink("/proc/self/exe", error);
     if (error) return {};
     return executable.parent_path();
+#endif
+}
+
+std::filesystem::path PerUserDataFolder() {
+#ifdef _WIN32
+    const wchar_t* appData = _wgetenv(L"APPDATA");
+    if (appData == nullptr || *appData == L'\0') return {};
+    return std::filesystem::path(appData) / "Quantora" / "data";
+#else
+    // The XDG base directories: $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
+    const char* dataHome = std::getenv("XDG_DATA_HOME");
+    if (dataHome != nullptr && *dataHome == '/') return std::filesystem::path(dataHome) / "Quantora" / "data";
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') return {};
+    return std::filesystem::path(home) / ".local" / "share" / "Quantora" / "data";
 #endif
 }
 

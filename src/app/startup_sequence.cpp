@@ -2,28 +2,46 @@
 
 #include <QApplication>
 #include <filesystem>
-#include <memory>
 #include <string_view>
 #include <utility>
 
 #include "app/data_paths.h"
 #include "app/qt_profile_store.h"
+#include "app/qt_user_prompts.h"
 #include "app/settings.h"
+#include "app/system_check.h"
 #include "main/converter_dialog.h"
 #include "main/qt_window_launchers.h"
+#include "ui/os_version.h"
+#include "ui/program_art.h"
+#include "ui/system_menu.h"
+#include "ui/transparent_dialog.h"
 
 namespace quantora {
 
 namespace {
 
-// The operating-system version service is not there yet; it reads the version before the
-// application object exists, which asks it whether to warn of an unsupported system.
-void ReadOperatingSystemVersion() {}
-
 std::unique_ptr<QApplication> CreateApplicationObject(int& argc, char** argv) {
     auto application = std::make_unique<QApplication>(argc, argv);
     QCoreApplication::setOrganizationName(QStringLiteral("Quantora"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Quantora"));
+    // Every window, the splash and the message boxes included, shows the program's icon.
+    QApplication::setWindowIcon(ProgramIcon());
     return application;
+}
+
+// The warning never stops the start, whichever button is pressed.
+void WarnOfUnsupportedSystem(const CXWinVersion& version, UserPrompts& prompts) {
+    const auto message =
+        UnsupportedSystemMessage(version.MajorVersion(), version.MinorVersion(), version.VersionName());
+    if (message) prompts.Question(*message, "", UserPrompts::Buttons::OkCancel);
+}
+
+// An installed program may not write beside itself; the user's own copy of the data is used then.
+void ChooseWhereDataLives(const std::filesystem::path& executableFolder, UserPrompts& prompts) {
+    const DataFolderChoice choice = ChooseDataFolder(executableFolder);
+    if (choice.error) prompts.Message(*choice.error, "Quantora");
+    if (choice.folder != executableFolder / "data") UseDataFolder(choice.folder);
 }
 
 // Qt's arguments, not argv: on Windows they come from the wide command line, so a file named in
@@ -38,9 +56,15 @@ std::filesystem::path PathFromUtf8(const std::string& text) { return std::u8stri
 
 }  // namespace
 
-StartupSequence::StartupSequence(ProfileStore& profile, CConverterDlg& window, WindowLaunchers& launchers,
-                                 CommandLine commandLine)
-    : profile_(profile), window_(window), launchers_(launchers), commandLine_(std::move(commandLine)) {}
+StartupSequence::StartupSequence(ProfileStore& profile, WindowLaunchers& launchers, UserPrompts& prompts,
+                                 CommandLine commandLine, MainWindowFactory makeMainWindow)
+    : profile_(profile),
+      launchers_(launchers),
+      prompts_(prompts),
+      commandLine_(std::move(commandLine)),
+      makeMainWindow_(std::move(makeMainWindow)) {}
+
+StartupSequence::~StartupSequence() = default;
 
 void StartupSequence::Run() {
     ShowSplash();
@@ -50,32 +74,58 @@ void StartupSequence::Run() {
     RunMainWindow();
 }
 
-// The splash window (CTransparentDialogDlg) is not there yet.
-void StartupSequence::ShowSplash() {}
+// The wait is spent making the main window and, when no update may replace the files first,
+// reading the catalogue. The splash may end by Enter before that work has had its turn.
+void StartupSequence::ShowSplash() {
+    bool prepared = false;
+    {
+        CTransparentDialogDlg splash(prompts_, [&] {
+            PrepareMainWindow();
+            prepared = true;
+        });
+        splash.exec();
+    }
+    if (!prepared) PrepareMainWindow();
+}
+
+void StartupSequence::PrepareMainWindow() {
+    window_ = makeMainWindow_();
+    AddAboutToSystemMenu(*window_, [this] { launchers_.RunAbout(*window_); });
+    if (!ReadSettingFlag(profile_, Setting::kAutoDownload)) LoadCatalogue();
+}
 
 // Files the update replaces need no reload: the catalogue is read after it.
 void StartupSequence::RunAutomaticUpdate() {
-    if (ReadSettingFlag(profile_, Setting::kAutoDownload)) launchers_.RunUpdate(window_, UpdateMode::kAutomatic);
+    if (ReadSettingFlag(profile_, Setting::kAutoDownload)) launchers_.RunUpdate(*window_, UpdateMode::kAutomatic);
 }
 
-void StartupSequence::LoadCatalogue() { window_.LoadCatalogue(); }
+void StartupSequence::LoadCatalogue() {
+    if (std::exchange(catalogueLoaded_, true)) return;
+    window_->LoadCatalogue();
+}
 
 void StartupSequence::OpenFormulaFile() {
-    if (const auto file = FormulaFileArgument(commandLine_)) launchers_.RunFormula(window_, PathFromUtf8(*file));
+    if (const auto file = FormulaFileArgument(commandLine_)) launchers_.RunFormula(*window_, PathFromUtf8(*file));
 }
 
-void StartupSequence::RunMainWindow() { window_.exec(); }
+// Destroying the window saves the value box and the window's place.
+void StartupSequence::RunMainWindow() {
+    window_->exec();
+    window_.reset();
+}
 
 int RunProgram(int& argc, char** argv) {
-    ReadOperatingSystemVersion();
+    const CXWinVersion version;
     const auto application = CreateApplicationObject(argc, argv);
-    QtProfileStore profile;
+    QtUserPrompts prompts;
+    WarnOfUnsupportedSystem(version, prompts);
     const std::filesystem::path executableFolder = ExecutableFolder();
+    ChooseWhereDataLives(executableFolder, prompts);
+    QtProfileStore profile;
     QtWindowLaunchers launchers(executableFolder, profile);
-    {
-        CConverterDlg window(profile, executableFolder, launchers);
-        StartupSequence(profile, window, launchers, ProgramArguments()).Run();
-    }
+    StartupSequence(profile, launchers, prompts, ProgramArguments(), [&] {
+        return std::make_unique<CConverterDlg>(profile, executableFolder, launchers);
+    }).Run();
     profile.Sync();
     return 0;
 }

@@ -20,7 +20,7 @@ int main(int argc, char* argv[]) {
     quantora::UseUtf8Console();
     const std::vector<std::string> args = quantora::Utf8Arguments(argc, argv);
     const std::unique_ptr<quantora::ProfileStore> profile = quantora::OpenWindowProfile();
-    const quantora::CliEnvironment environment{*profile, quantora::ExecutableFolder() / "data",
+    const quantora::CliEnvironment environment{*profile, quantora::ChooseDataFolder(quantora::ExecutableFolder()).folder,
                                                quantora::EnvironmentNumberLocale()};
     const quantora::CliOutcome outcome = quantora::RunCli(args, environment);
     Write(stdout, outcome.out);

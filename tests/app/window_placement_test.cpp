@@ -67,8 +67,13 @@ TEST(FirstShowRestore, MainAndUpdateWindowsHaveFlagsOfTheirOwn) {
 }
 
 TEST(DataPaths, DataAndHelpLiveInFoldersBesideTheExecutable) {
+#ifdef _WIN32
+    constexpr const char* kProgram = "app_tests.exe";
+#else
+    constexpr const char* kProgram = "app_tests";
+#endif
     const auto folder = ExecutableFolder();
-    EXPECT_TRUE(std::filesystem::exists(folder / "app_tests")) << folder;
+    EXPECT_TRUE(std::filesystem::exists(folder / kProgram)) << folder;
     EXPECT_EQ(DataFilePath("/opt/quantora", "cat.dat"), std::filesystem::path("/opt/quantora/data/cat.dat"));
     EXPECT_EQ(HelpPagePath("/opt/quantora", "index.htm"), std::filesystem::path("/opt/quantora/help/index.htm"));
 }

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <string>
 
+#include "support/run_command.h"
 #include "support/temp_folder.h"
 
 namespace quantora {
@@ -112,7 +113,7 @@ int RunListgen(const std::string& kind, const std::filesystem::path& source, con
                const std::filesystem::path& messages) {
     const std::string command = "\"" QUANTORA_LISTGEN "\" " + kind + " \"" + source.string() + "\" \"" +
                                 output.string() + "\" 2> \"" + messages.string() + "\"";
-    return std::system(command.c_str());
+    return test::RunCommand(command);
 }
 
 TEST(Listgen, RefusesATooLongTextNamingTheLineAndWritesNothing) {

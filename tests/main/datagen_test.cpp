@@ -10,6 +10,7 @@
 #include "catalogue/record_file.h"
 #include "convert/trim_blanks.h"
 #include "main/master_text.h"
+#include "support/run_command.h"
 #include "support/temp_folder.h"
 #include "update/list_entry.h"
 
@@ -44,7 +45,7 @@ std::string ReadText(const fs::path& path) {
 
 int RunDatagen(const std::string& arguments, const fs::path& messages) {
     const std::string command = "\"" QUANTORA_DATAGEN "\" " + arguments + " 2> \"" + messages.string() + "\"";
-    return std::system(command.c_str());
+    return test::RunCommand(command);
 }
 
 std::string LineNumber(const std::string& text, const std::string& part) {

@@ -1,0 +1,53 @@
+#!/bin/sh
+# Builds the Debian package, unpacks it into a temporary root whose program folder nobody may write
+# to, and runs what a user would: the command line converts a value, and the window starts
+# (offscreen), putting its own copy of the data in the user's folder since it may not write beside
+# itself. usage: package_test.sh <build folder>
+set -eu
+build=${1:?usage: package_test.sh <build folder>}
+tmp=$(mktemp -d)
+trap 'kill "$window" 2>/dev/null || true; rm -rf "$tmp"' EXIT
+window=
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+cpack -G DEB -B "$tmp/package" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log"; fail "cpack"; }
+deb=$(ls "$tmp"/package/quantora_*.deb)
+dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt's widgets"
+root="$tmp/root"
+dpkg-deb -x "$deb" "$root"
+
+for file in usr/bin/quantora usr/bin/quantora-cli usr/lib/quantora/data/cat.dat usr/lib/quantora/help/index.htm \
+            usr/share/icons/hicolor/48x48/apps/quantora.png usr/share/icons/hicolor/scalable/apps/quantora.svg; do
+  [ -e "$root/$file" ] || fail "$file is not in the package"
+done
+desktop="$root/usr/share/applications/quantora.desktop"
+grep -qx 'Exec=quantora %f' "$desktop" || fail "the desktop entry does not pass the file on"
+grep -qx 'Categories=Utility;Calculator;' "$desktop" || fail "the desktop entry's categories"
+mime=$(sed -n 's/^MimeType=\(.*\);$/\1/p' "$desktop")
+grep -q "type=\"$mime\"" "$root/usr/share/mime/packages/quantora-formula.xml" || fail "no MIME type $mime"
+grep -q 'pattern="\*.xpq"' "$root/usr/share/mime/packages/quantora-formula.xml" || fail "*.xpq is not a formula file"
+
+# Read-only for everyone; root writes through permissions, so the programs run as nobody then.
+chmod -R a-w "$root/usr/lib/quantora"
+chmod 755 "$tmp"
+home="$tmp/home"
+mkdir -p "$home"
+as_user=
+if [ "$(id -u)" -eq 0 ]; then
+  chown nobody "$home"
+  as_user="setpriv --reuid=nobody --regid=nogroup --clear-groups --"
+fi
+
+converted=$($as_user env HOME="$home" "$root/usr/bin/quantora-cli" convert 5 km mi)
+[ "$converted" = "5 Kilometer = 3.106856 Mile" ] || fail "quantora-cli printed: $converted"
+
+# setpriv and env replace themselves with the program, so $! is the window's own process.
+$as_user env HOME="$home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$root/usr/bin/quantora" >"$tmp/window.log" 2>&1 &
+window=$!
+copy="$home/.local/share/Quantora/data"
+waited=0
+while [ ! -e "$copy/cat.dat" ] && [ "$waited" -lt 100 ]; do sleep 0.1; waited=$((waited + 1)); done
+kill -0 "$window" 2>/dev/null || fail "quantora ended at start-up"
+cmp -s "$copy/cat.dat" "$root/usr/lib/quantora/data/cat.dat" || fail "no copy of the data in $copy"
+echo "1 passed, 0 failed"
