@@ -7,22 +7,14 @@
 #include <QTreeWidget>
 
 #include "catalogue/cp1252.h"
-#include "main/elided_tip_delegate.h"
 #include "ui/dialog_layout.h"
+#include "ui/report_list.h"
 
 namespace quantora {
 
 namespace {
 
 constexpr int kMaxClipboardChars = 255;
-
-void KeepSelectionVisible(QWidget& list) {
-    QPalette palette = list.palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    list.setPalette(palette);
-}
 
 }  // namespace
 
@@ -36,17 +28,8 @@ QTreeWidget& AddReportList(DialogLayout& layout, const DialogRect& place, std::s
         list.setColumnWidth(i, columns[static_cast<std::size_t>(i)].width);
         list.headerItem()->setTextAlignment(i, columns[static_cast<std::size_t>(i)].alignment | Qt::AlignVCenter);
     }
-    list.header()->setStretchLastSection(false);
-    list.header()->setSectionsMovable(false);
+    SetUpReportList(list);
     list.header()->setSectionsClickable(false);
-    list.setRootIsDecorated(false);
-    list.setUniformRowHeights(true);
-    list.setSortingEnabled(false);
-    list.setSelectionMode(QAbstractItemView::SingleSelection);
-    list.setSelectionBehavior(QAbstractItemView::SelectRows);
-    list.setAllColumnsShowFocus(true);
-    list.setItemDelegate(new ElidedTipDelegate(&list));
-    KeepSelectionVisible(list);
     return list;
 }
 

@@ -29,6 +29,7 @@
 #include "ui/control_lookup.h"
 #include "ui/dialog_layout.h"
 #include "ui/fx_button.h"
+#include "ui/report_list.h"
 #include "ui/tooltip_table.h"
 
 namespace quantora {
@@ -116,15 +117,6 @@ QRadioButton* AddRadio(DialogLayout& layout, int controlId, const QString& text,
     return &radio;
 }
 
-// The selection stays as visible as with focus, so the chosen pair is always plain to see.
-void KeepSelectionVisible(QWidget& list) {
-    QPalette palette = list.palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    list.setPalette(palette);
-}
-
 void SetUpUnitList(QTreeWidget& list) {
     list.setColumnCount(3);
     list.setHeaderLabels({QStringLiteral("Unit"), QStringLiteral("Abbr."), QStringLiteral("Value")});
@@ -132,16 +124,7 @@ void SetUpUnitList(QTreeWidget& list) {
     list.setColumnWidth(kUnitColumn, 120);
     list.setColumnWidth(kAbbreviationColumn, 80);
     list.setColumnWidth(kValueColumn, 160);
-    list.header()->setStretchLastSection(false);
-    list.header()->setSectionsMovable(false);
-    list.setRootIsDecorated(false);
-    list.setUniformRowHeights(true);
-    list.setSortingEnabled(false);
-    list.setSelectionMode(QAbstractItemView::SingleSelection);
-    list.setSelectionBehavior(QAbstractItemView::SelectRows);
-    list.setAllColumnsShowFocus(true);
-    list.setItemDelegate(new ElidedTipDelegate(&list));
-    KeepSelectionVisible(list);
+    SetUpReportList(list);
 }
 
 // Choices stacked edge to edge in dialog units can overlap by a pixel once rounded.
