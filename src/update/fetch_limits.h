@@ -14,7 +14,7 @@ struct FetchLimits {
     std::chrono::seconds lowSpeedWindow{30};
     long lowSpeedBytesPerSecond = 1;
     std::size_t maxBodyBytes = std::size_t{64} << 20;
-    // A certificate file trusted besides the system's; empty trusts the system's alone.
+    // A certificate file trusted in place of the system's; empty trusts the system's alone.
     std::string extraCaFile;
 };
 
