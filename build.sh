@@ -11,6 +11,7 @@ PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
           qt6-base-dev qt6-svg-dev libcurl4-openssl-dev
           libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
           units hyperfine xvfb xauth ccache python3 openssl)
+PACKAGES+=(lintian appstream man-db)  # the Debian package's own checks
 # The Windows build of core, the command line and the core tests, run under wine.
 PACKAGES+=(g++-mingw-w64-x86-64 googletest wine wine64 curl)
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
