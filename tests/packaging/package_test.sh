@@ -18,15 +18,9 @@ dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "the package do
 root="$tmp/root"
 dpkg-deb -x "$deb" "$root"
 
-# Any error or warning from lintian fails, but for the tags below, each with the reason we keep it.
-accepted_tags=""
-status=0
-lintian "$deb" >"$tmp/lintian.log" 2>&1 || status=$?
-# 0 and 1 are lintian's verdicts (no errors, errors); anything else means it could not check.
-[ "$status" -le 1 ] || { cat "$tmp/lintian.log"; fail "lintian could not check the package"; }
-complaints=$(grep '^[EW]: ' "$tmp/lintian.log" | while read -r severity package tag rest; do
-  case " $accepted_tags " in *" $tag "*) ;; *) echo "$severity $package $tag $rest" ;; esac
-done)
+# Any error or warning from lintian fails the package; lintian's own failure means it could not check.
+lintian --fail-on none "$deb" >"$tmp/lintian.log" 2>&1 || { cat "$tmp/lintian.log"; fail "lintian could not check the package"; }
+complaints=$(grep '^[EW]: ' "$tmp/lintian.log" || true)
 [ -z "$complaints" ] || fail "lintian:
 $complaints"
 
