@@ -175,16 +175,16 @@ UpdateRunResult DataUpdate::RunDataFiles(UpdateView& view) {
     std::vector<std::uint8_t> body;
     FetchLimits listLimits = limits_;
     listLimits.wholeFetch = limits_.WholeFetchTime(InstalledSize(listPath));
-    WebGrabClient timedListClient(listLimits);
+    WebGrabClient listClient(listLimits);
     const bool fetched =
-        timedListClient.FetchUrl(UpdateRequestUrl(server_, kListStem), body, std::string(kAgent), &view);
-    if (timedListClient.Stopped()) return Finish(view, UpdateOutcome::kStopped, update_text::kStopped, 0);
+        listClient.FetchUrl(UpdateRequestUrl(server_, kListStem), body, std::string(kAgent), &view);
+    if (listClient.Stopped()) return Finish(view, UpdateOutcome::kStopped, update_text::kStopped, 0);
     if (fetched && ContainsNotFoundText(body)) {
         return Finish(view, UpdateOutcome::kListNotFound, update_text::kListNotFound, 0);
     }
     if (!fetched) {
-        unreachable_ = !timedListClient.Answered();
-        return Refuse(view, UpdateOutcome::kFailed, "list.dat: " + timedListClient.StatusText(), 0);
+        unreachable_ = !listClient.Answered();
+        return Refuse(view, UpdateOutcome::kFailed, "list.dat: " + listClient.StatusText(), 0);
     }
     if (auto refusal = RefuseFetchedBody(InstalledName(kListStem), ListEntry::kSize, body)) {
         return Refuse(view, UpdateOutcome::kFailed, *refusal, 0);

@@ -497,7 +497,7 @@ TEST_F(ConverterWindowTest, HiddenImportReadsAMasterFileNamedInTheUsersLetters) 
 // of the result line, for the program's own rates.
 TEST_F(ConverterWindowTest, TheCurrencyCategoryTellsTheDayOfItsRates) {
     for (const char* name : {"cat.dat", "item.dat", "temp.dat", "curr.dat"}) {
-        std::filesystem::copy_file(DataFilePath(ExecutableFolder(), name), folder_ / name,
+        std::filesystem::copy_file(DataFilePath(ExecutableFolder(), name), DataFilePath(folder_.Path(), name),
                                    std::filesystem::copy_options::overwrite_existing);
     }
     Open();
