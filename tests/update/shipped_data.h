@@ -26,9 +26,7 @@ inline std::map<std::string, Bytes> ShippedData() {
 // A file in the bank's daily reference format with these rates per euro.
 inline std::string ReferenceRatesXml(const std::string& day, const std::vector<std::pair<std::string, std::string>>& rates,
                                      const std::string& root = "gesmes:Envelope") {
-    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + root +
-                      " xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
-                      "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\n"
+    std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<" + root + ">\n"
                       "\t<gesmes:subject>Reference rates</gesmes:subject>\n"
                       "\t<gesmes:Sender>\n\t\t<gesmes:name>European Central Bank</gesmes:name>\n\t</gesmes:Sender>\n"
                       "\t<Cube>\n\t\t<Cube time='" + day + "'>\n";
