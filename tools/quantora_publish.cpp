@@ -3,7 +3,8 @@
 //   quantora_publish <master folder> <output folder> [--rates eurofxref-daily.xml] [--version N]
 // The master folder holds units.ini, currencies.csv, constants.tsv and elements.txt (data/ of
 // the source tree). With --rates, every currency the European Central Bank's daily reference
-// file lists gets that day's rate, and the version defaults to the file's date as YYMMDD.
+// file lists gets that day's rate, "curr.dat" is stamped with the day and the bank's name, and the
+// version defaults to the file's date as YYMMDD.
 // Nothing is written when a master text or the rates file has a fault.
 #include <cstdio>
 #include <filesystem>
@@ -14,8 +15,11 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <variant>
 #include <vector>
 
+#include "catalogue/rates_stamp.h"
 #include "catalogue/record_file.h"
 #include "catalogue/unit_data_sets.h"
 #include "lists/list_sources.h"
@@ -23,6 +27,7 @@
 #include "main/data_checks.h"
 #include "main/master_text.h"
 #include "update/list_entry.h"
+#include "update/reference_rates.h"
 
 namespace {
 
@@ -47,45 +52,14 @@ std::optional<std::string> ReadWhole(const fs::path& path) {
     return std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// The value of `name='...'` or `name="..."` inside one tag.
-std::optional<std::string> Attribute(std::string_view tag, std::string_view name) {
-    for (std::size_t at = tag.find(name); at != std::string_view::npos; at = tag.find(name, at + 1)) {
-        const std::size_t quote = at + name.size() + 1;
-        if (quote >= tag.size() || tag[at + name.size()] != '=' || (tag[quote] != '\'' && tag[quote] != '"')) continue;
-        const std::size_t end = tag.find(tag[quote], quote + 1);
-        if (end == std::string_view::npos) return std::nullopt;
-        return std::string(tag.substr(quote + 1, end - quote - 1));
-    }
-    return std::nullopt;
-}
-
-struct ReferenceRates {
-    std::string date;                       // YYYY-MM-DD
-    std::map<std::string, double> perEuro;  // units of a currency for one euro
-};
-
-// The <Cube time="..."> and <Cube currency="..." rate="..."/> entries of the daily reference file.
+// The bank's file through the program's own reader; the fault names the file.
 std::optional<ReferenceRates> ParseReferenceRates(std::string_view xml, const std::string& name) {
-    ReferenceRates rates;
-    for (std::size_t at = xml.find("<Cube"); at != std::string_view::npos; at = xml.find("<Cube", at + 1)) {
-        const std::string_view tag = xml.substr(at, xml.find('>', at) - at);
-        if (auto time = Attribute(tag, "time")) rates.date = *time;
-        const auto currency = Attribute(tag, "currency");
-        const auto rate = Attribute(tag, "rate");
-        if (!currency || !rate) continue;
-        char* end = nullptr;
-        const double value = std::strtod(rate->c_str(), &end);
-        if (end == rate->c_str() || *end != '\0' || !(value > 0)) {
-            std::cerr << name << ": the rate \"" << *rate << "\" of " << *currency << " is not a positive number\n";
-            return std::nullopt;
-        }
-        rates.perEuro[*currency] = value;
-    }
-    if (rates.date.size() != 10 || !rates.perEuro.contains("USD")) {
-        std::cerr << name << ": no date, or no rate for USD, which every other rate is reckoned through\n";
+    auto read = ReadReferenceRates(xml);
+    if (const auto* fault = std::get_if<std::string>(&read)) {
+        std::cerr << name << ": " << *fault << '\n';
         return std::nullopt;
     }
-    return rates;
+    return std::get<ReferenceRates>(std::move(read));
 }
 
 std::string Number(double value) {
@@ -170,12 +144,14 @@ int Publish(const Options& options) {
         return kFault;
     }
     std::string version = options.version.value_or("");
+    std::optional<RatesStamp> stamp;
     if (options.rates) {
         const std::optional<std::string> xml = ReadWhole(*options.rates);
         if (!xml) return kFault;
         const std::optional<ReferenceRates> rates = ParseReferenceRates(*xml, options.rates->string());
         if (!rates) return kFault;
         for (std::string& line : currencies.text.lines) line = RatedLine(line, *rates);
+        stamp = RatesStamp{rates->date, rates->sender.empty() ? options.rates->filename().string() : rates->sender};
         if (version.empty()) version = rates->date.substr(2, 2) + rates->date.substr(5, 2) + rates->date.substr(8, 2);
     }
     if (!IsVersion(version)) {
@@ -183,9 +159,17 @@ int Publish(const Options& options) {
         return kFault;
     }
     const UnitDataImport units = ImportUnitData(master.text);
-    const ImportResult<CurrencyRecord> rated = ImportCurrencies(currencies.text);
+    ImportResult<CurrencyRecord> rated = ImportCurrencies(currencies.text);
+    if (stamp) {
+        const std::optional<CurrencyRecord> record = MakeRatesStampRecord(*stamp);
+        if (!record) {
+            std::cerr << "quantora_publish: the rates' source name is too long for curr.dat\n";
+            return kFault;
+        }
+        SetRatesStamp(rated.records, *record);
+    }
     std::vector<std::string> errors = units.categories.errors;
-    for (const auto* more : {&units.units.errors, &units.temperatures.errors, &rated.errors}) {
+    for (const auto* more : {&units.units.errors, &units.temperatures.errors, &std::as_const(rated).errors}) {
         errors.insert(errors.end(), more->begin(), more->end());
     }
     for (const std::string& error : CheckUnitData(master.text, units)) errors.push_back(error);

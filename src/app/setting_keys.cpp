@@ -44,13 +44,16 @@ constexpr std::array kKeys{
     SettingKey{Setting::kFormulaV, kFormulas, "V", ""},
     SettingKey{Setting::kFormulaZ, kFormulas, "Z", ""},
     SettingKey{Setting::kUpdateCertificate, kSettings, "Update Certificate", ""},
+    // The European Central Bank's daily reference rates: a public file every copy may fetch.
+    SettingKey{Setting::kRatesSource, kSettings, "Rates Source",
+               "https://www.ecb.europa.eu/stats/eurofxref/eurofxref-daily.xml"},
 };
 
 constexpr bool EachEntrySitsAtItsIndex() {
     for (std::size_t i = 0; i < kKeys.size(); ++i) {
         if (static_cast<std::size_t>(kKeys[i].setting) != i) return false;
     }
-    return static_cast<std::size_t>(Setting::kUpdateCertificate) + 1 == kKeys.size();
+    return static_cast<std::size_t>(Setting::kRatesSource) + 1 == kKeys.size();
 }
 static_assert(EachEntrySitsAtItsIndex(), "every Setting needs its entry, in the enum's order");
 

@@ -39,6 +39,8 @@ enum class Setting {
     kFormulaZ,
     // Section "Settings": a certificate the update trusts besides the system's (a test server's).
     kUpdateCertificate,
+    // Section "Settings": the file of the day's exchange rates the update fetches.
+    kRatesSource,
 };
 
 // Where an entry lives, its stored name and the text a missing entry reads as.

@@ -29,7 +29,12 @@ Catalogue Catalogue::Build(const UnitDataSets& sets, bool commonUnitsMode, LoadR
                          [](const TemperatureRecord& r) { return r.IsVisible(); });
     std::ranges::copy_if(sets.currencies.Records(), std::back_inserter(catalogue.currencies_),
                          [](const CurrencyRecord& r) { return r.IsVisible(); });
+    catalogue.ratesStamp_ = FindRatesStamp(sets.currencies.Records());
     return catalogue;
+}
+
+std::string Catalogue::CurrencyNote(std::span<const std::string> names) const {
+    return CurrencyRatesNote(ratesStamp_, currencies_, names);
 }
 
 LoadReport Catalogue::Load(const std::filesystem::path& dataFolder, bool commonUnitsMode) {

@@ -4,9 +4,11 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
+#include <string>
 #include <span>
 #include <vector>
 
+#include "catalogue/rates_stamp.h"
 #include "catalogue/records.h"
 #include "catalogue/unit_data_sets.h"
 
@@ -41,6 +43,9 @@ public:
 
     std::span<const TemperatureRecord> Temperatures() const { return temperatures_; }
     std::span<const CurrencyRecord> Currencies() const { return currencies_; }
+    // The note shown with currency values: the day and source of the rates, and which of the
+    // named currencies (all of them when none is named) kept an older rate.
+    std::string CurrencyNote(std::span<const std::string> names = {}) const;
 
 private:
     void AddCategories(std::span<const CategoryRecord> records, LoadReport& report);
@@ -57,6 +62,7 @@ private:
     std::array<std::vector<UnitRecord>, kCategoryIdCount> unitTables_;
     std::vector<TemperatureRecord> temperatures_;
     std::vector<CurrencyRecord> currencies_;
+    std::optional<RatesStamp> ratesStamp_;
 };
 
 }  // namespace quantora

@@ -46,7 +46,8 @@ constexpr RecordLayout kCurrencyLayout{
     Field{0, &CurrencyRecord::name},
     Field{104, &CurrencyRecord::rate},
     Field{112, &CurrencyRecord::visible},
-    Field{113, &CurrencyRecord::reserved},
+    Field{113, &CurrencyRecord::olderRate},
+    Field{114, &CurrencyRecord::reserved},
 };
 static_assert(kCurrencyLayout.Tiles(CurrencyRecord::kSize));
 // clang-format on

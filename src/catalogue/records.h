@@ -95,7 +95,10 @@ struct CurrencyRecord {
     TextField<104> name;
     double rate = 0.0;
     std::uint8_t visible = 1;
-    std::array<std::uint8_t, 7> reserved{};
+    // 1 when the rate was kept from before the day the file's rates stamp names (rates_stamp.h);
+    // files written before the mark existed hold 0 here, which reads as "of the stamp's day".
+    std::uint8_t olderRate = 0;
+    std::array<std::uint8_t, 6> reserved{};
 
     bool IsVisible() const { return visible == 1; }
     bool operator==(const CurrencyRecord&) const = default;

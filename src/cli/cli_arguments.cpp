@@ -83,6 +83,9 @@ private:
         } else if (name == "--server") {
             parsed_.server = Value(name, inlineValue);
             seen_.push_back("--server");
+        } else if (name == "--rates-url") {
+            parsed_.ratesUrl = Value(name, inlineValue);
+            seen_.push_back("--rates-url");
         } else if (name == "--angle") {
             const std::string value = Value(name, inlineValue);
             parsed_.angleUnit = AngleUnitOf(value);
@@ -134,7 +137,7 @@ private:
             const bool forConvert = option == "--category" || option == "--value-only";
             const bool forEval = option == "--x" || option == "--angle" || option == "--file";
             const bool forElements = option == "--details";
-            const bool forUpdate = option == "--server";
+            const bool forUpdate = option == "--server" || option == "--rates-url";
             if ((forConvert && shape.command != CliCommand::kConvert) ||
                 (forEval && shape.command != CliCommand::kEval) ||
                 (forElements && shape.command != CliCommand::kElements) ||
@@ -180,9 +183,13 @@ Commands:
   constants [FILTER]          list the physical constants (name, value, uncertainty)
   elements [FILTER]           list the chemical elements (name, symbol)
       --details               print every property of the one element FILTER names
-  update                      bring the data files up to date from the update server, as
-                              the window's Download does; status and progress on stderr
+  update                      bring the data files up to date from the update server and
+                              the exchange rates from the rates source, as the window's
+                              Download does; status and progress on stderr
       --server URL            ask this server instead of the profile's "Update Server"
+      --rates-url URL         fetch the exchange rates (the European Central Bank's daily
+                              reference format) from URL instead of the profile's
+                              "Rates Source"; an empty URL fetches no rates
 
 Units are found by name or abbreviation, without regard to letter case (an exact match
 wins); VALUE is read exactly as the main window reads the value field. Values are

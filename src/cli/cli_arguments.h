@@ -23,6 +23,7 @@ struct CliArguments {
     std::optional<std::string> formulaFile;
     bool details = false;                   // --details
     std::optional<std::string> server;      // --server URL
+    std::optional<std::string> ratesUrl;    // --rates-url URL
 };
 
 // The parsed arguments, or the reason they make no command.

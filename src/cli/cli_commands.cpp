@@ -139,12 +139,13 @@ private:
             ConvertUnits(input, ReadFormatSettings(environment_.profile), environment_.locale, parser);
         // Values are UTF-8 already: the locale's separators and the profile's symbols, as the window shows them.
         const auto valueText = [&](std::size_t row) { return result.rows[row].value_or(""); };
+        const std::string note = CurrencyNote(categoryId, units, choice);
         if (!choice.destinationRow) {
             std::string out;
             for (std::size_t row = 0; row < units.size(); ++row) {
                 out.append(Cp1252ToUtf8(units[row].name.Text())).append("\t").append(valueText(row)) += '\n';
             }
-            return {cli_exit::kSuccess, out, ""};
+            return {cli_exit::kSuccess, out, note};
         }
         const std::size_t destination = *choice.destinationRow;
         if (result.rows[destination] == "Error") {
@@ -152,7 +153,7 @@ private:
                 cli_exit::kCalculationError,
                 ConversionError(typed, units[choice.sourceRow], units[destination], result.faults[destination]));
         }
-        if (arguments_.valueOnly) return {cli_exit::kSuccess, valueText(destination) + "\n", ""};
+        if (arguments_.valueOnly) return {cli_exit::kSuccess, valueText(destination) + "\n", note};
         std::vector<UnitRowTexts> rows;
         rows.reserve(units.size());
         for (std::size_t row = 0; row < units.size(); ++row) {
@@ -160,7 +161,15 @@ private:
                 {Cp1252ToUtf8(units[row].name.Text()), Cp1252ToUtf8(units[row].abbreviation.Text()), valueText(row)});
         }
         const ResultLine line = BuildResultLine(categoryId, rows, choice.sourceRow, destination);
-        return {cli_exit::kSuccess, JoinResultLine(line) + "\n", ""};
+        return {cli_exit::kSuccess, JoinResultLine(line) + "\n", note};
+    }
+
+    // A currency value is only as good as the day of its rate, so the day goes to stderr with it.
+    std::string CurrencyNote(std::int32_t categoryId, std::span<const UnitRecord> units, const UnitChoice& choice) const {
+        if (categoryId != category_id::kCurrency) return "";
+        std::vector<std::string> names{units[choice.sourceRow].name.Text()};
+        if (choice.destinationRow) names.push_back(units[*choice.destinationRow].name.Text());
+        return Cp1252ToUtf8(catalogue_.CurrencyNote(names)) + "\n";
     }
 
     std::span<const UnitRecord> UnitsOf(std::size_t line) const {

@@ -28,6 +28,8 @@ public:
         FlushRead();
         Print("[" + std::to_string(percent) + "%]");
     }
+    // The status line, printed above, already carries the reason.
+    void ReportFault(std::string_view) override {}
     ~StderrUpdateView() override { FlushRead(); }
 
 private:
@@ -77,6 +79,7 @@ CliOutcome RunUpdateCommand(const CliArguments& arguments, const CliEnvironment&
     const std::filesystem::path dataFolder =
         arguments.dataFolder ? std::filesystem::path(*arguments.dataFolder) : environment.dataFolder;
     DataUpdate update(dataFolder, server, prompts, limits);
+    update.SetRatesSource(arguments.ratesUrl.value_or(ReadSetting(environment.profile, Setting::kRatesSource)));
     UpdateRunResult result;
     {
         StderrUpdateView view;

@@ -533,6 +533,12 @@ void CConverterDlg::ShowResultLine() {
     const ResultLine line = model_.CurrentResultLine();
     PlaceResultLine({QString::fromStdString(line.sourceValue), QString::fromStdString(line.sourceUnit),
                      QString::fromStdString(line.destinationValue), QString::fromStdString(line.destinationUnit)});
+    // Currency values are only as good as the day of their rates: the result line's tip names it.
+    const QString note = QString::fromStdString(model_.CurrentRatesNote());
+    if (note.isEmpty()) return;
+    for (QLabel* label : resultLabels_) {
+        label->setToolTip(label->toolTip().isEmpty() ? note : label->toolTip() + QStringLiteral("\n") + note);
+    }
 }
 
 // Texts that outgrow their labels would be clipped at the label's edge, losing the "=" or the

@@ -138,4 +138,14 @@ ResultLine ConverterModel::CurrentResultLine() const {
     return BuildResultLine(categoryId_, rows_, sourceRow_, destinationRow_);
 }
 
+std::string ConverterModel::CurrentRatesNote() const {
+    if (categoryId_ != category_id::kCurrency) return "";
+    const std::span<const UnitRecord> units = catalogue_.Units(categoryId_);
+    std::vector<std::string> names;
+    for (const std::optional<std::size_t>& row : {sourceRow_, destinationRow_}) {
+        if (row && *row < units.size()) names.push_back(units[*row].name.Text());
+    }
+    return Cp1252ToUtf8(catalogue_.CurrencyNote(names));
+}
+
 }  // namespace quantora

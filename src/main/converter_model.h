@@ -64,6 +64,9 @@ public:
     bool Convert(std::string_view typed, std::optional<std::size_t> sourceRow, const NumberLocale& locale);
 
     ResultLine CurrentResultLine() const;
+    // In the currency category, the day and source of the rates and which of the two chosen
+    // currencies kept an older rate (UTF-8); empty in every other category.
+    std::string CurrentRatesNote() const;
 
     const Catalogue& Units() const { return catalogue_; }
     const std::filesystem::path& DataFolder() const { return dataFolder_; }

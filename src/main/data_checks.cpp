@@ -1,6 +1,7 @@
 #include "main/data_checks.h"
 
 #include <algorithm>
+#include <cmath>
 #include <array>
 #include <map>
 #include <optional>
@@ -8,6 +9,7 @@
 
 #include "calc/formula_parser.h"
 #include "catalogue/cp1252.h"
+#include "catalogue/rates_stamp.h"
 #include "convert/trim_blanks.h"
 #include "main/category_import.h"
 #include "main/temperature_import.h"
@@ -21,7 +23,7 @@ constexpr std::array<std::string_view, 5> kNumberSystems{"Binary", "Decimal", "H
 
 class Checker {
 public:
-    Checker(const MasterText& master, const UnitDataImport& data) : master_(master), data_(data) {}
+    Checker(const FaultPlace& place, const UnitDataImport& data) : place_(place), data_(data) {}
 
     std::vector<std::string> Run() {
         CheckCategoryIds();
@@ -38,7 +40,7 @@ public:
     }
 
 private:
-    void Fault(std::size_t line, const std::string& reason) { errors_.push_back(master_.Fault(line, reason)); }
+    void Fault(std::size_t line, const std::string& reason) { errors_.push_back(place_(line, reason)); }
 
     std::optional<std::size_t> CategoryLine(std::int32_t categoryId) const {
         const auto& records = data_.categories.records;
@@ -223,7 +225,7 @@ private:
         }
     }
 
-    const MasterText& master_;
+    const FaultPlace& place_;
     const UnitDataImport& data_;
     std::vector<std::string> errors_;
 };
@@ -235,22 +237,40 @@ UnitDataImport ImportUnitData(const MasterText& master) {
 }
 
 std::vector<std::string> CheckUnitData(const MasterText& master, const UnitDataImport& data) {
-    return Checker(master, data).Run();
+    return Checker([&](std::size_t line, std::string_view reason) { return master.Fault(line, reason); }, data).Run();
 }
 
-std::vector<std::string> CheckCurrencyRates(const MasterText& master, const UnitImport& units,
-                                            const ImportResult<CurrencyRecord>& rates) {
+std::vector<std::string> CheckUnitData(const UnitDataImport& data, const FaultPlace& place) {
+    return Checker(place, data).Run();
+}
+
+std::vector<std::string> CheckCurrencyRates(const UnitImport& units, std::span<const CurrencyRecord> rates,
+                                            std::span<const std::size_t> rateLines, const FaultPlace& place) {
     std::set<std::string> names;
-    for (const CurrencyRecord& rate : rates.records) names.insert(std::string(TrimBlanks(rate.name.Text())));
     std::vector<std::string> errors;
+    for (std::size_t i = 0; i < rates.size(); ++i) {
+        const CurrencyRecord& rate = rates[i];
+        if (IsRatesStamp(rate)) continue;
+        names.insert(std::string(TrimBlanks(rate.name.Text())));
+        if (rate.IsVisible() && !(std::isfinite(rate.rate) && rate.rate > 0)) {
+            errors.push_back(place(rateLines[i], "the rate of \"" + Cp1252ToUtf8(rate.name.Text()) +
+                                                     "\" is not a positive number"));
+        }
+    }
     for (std::size_t i = 0; i < units.records.size(); ++i) {
         const UnitRecord& unit = units.records[i];
         if (unit.categoryId != category_id::kCurrency) continue;
         const std::string name = std::string(TrimBlanks(unit.name.Text()));
         if (names.contains(name)) continue;
-        errors.push_back(master.Fault(units.lines[i], "currency \"" + Cp1252ToUtf8(name) + "\" has no exchange rate"));
+        errors.push_back(place(units.lines[i], "currency \"" + Cp1252ToUtf8(name) + "\" has no exchange rate"));
     }
     return errors;
+}
+
+std::vector<std::string> CheckCurrencyRates(const MasterText& master, const UnitImport& units,
+                                            const ImportResult<CurrencyRecord>& rates) {
+    return CheckCurrencyRates(units, rates.records, rates.lines,
+                              [&](std::size_t line, std::string_view reason) { return master.Fault(line, reason); });
 }
 
 }  // namespace quantora

@@ -25,6 +25,9 @@ inline constexpr std::string_view kListNotFound = "Update aborted: the server ha
 inline constexpr std::string_view kStopped = "Update stopped; the files fetched so far are in place";
 inline constexpr std::string_view kNoServer =
     "No update server is set. See the help page \"update.htm\" for how to name one.";
+inline constexpr std::string_view kNoServerForFiles = "No update server is set for the other data files.";
+inline constexpr std::string_view kBusy = "Another update of this data folder is running; nothing was changed";
+inline constexpr std::string_view kRatesFetching = "Fetching the exchange rates...";
 }  // namespace update_text
 
 enum class UpdateOutcome {
@@ -33,7 +36,9 @@ enum class UpdateOutcome {
     kFailed,        // the list could not be had, or a file error ended the run
     kListNotFound,  // the server does not know the list: the window allows no second run
     kStopped,       // the user closed the window during the run
-    kNoServer,      // no server address is set: nobody was contacted
+    kNoServer,      // no server address and no rates source is set: nobody was contacted
+    kRefused,       // a fetched file is not a data file of its kind: nothing was replaced
+    kBusy,          // another run holds the data folder: nothing was touched
 };
 
 struct UpdateRunResult {
@@ -54,25 +59,43 @@ public:
 
     DataUpdate(std::filesystem::path dataFolder, std::string server, UserPrompts& prompts, FetchLimits limits = {});
 
+    // The address of a file in the European Central Bank's daily reference format, fetched after
+    // the data files; empty fetches no rates.
+    void SetRatesSource(std::string url) { ratesSource_ = std::move(url); }
+
     UpdateRunResult Run(UpdateView& view);
 
-    // True when the file was fetched and put in place.
-    bool DownloadDataFile(std::string_view stem, UpdateView& view);
     // Puts "<stem>new.dat" in place of "<stem>.dat" for the name "<stem>.zip"; the error that
     // ends the run, if any.
     std::optional<std::string> ApplyDataFile(std::string_view name);
 
 private:
+    UpdateRunResult RunLocked(UpdateView& view);
+    UpdateRunResult RunDataFiles(UpdateView& view);
+    UpdateRunResult RunRates(UpdateView& view, UpdateRunResult files);
+    // The body of "<stem>.zip", or none when the fetch failed or the server does not have it.
+    std::optional<std::vector<std::uint8_t>> FetchDataFile(std::string_view stem, UpdateView& view);
+    std::optional<std::string> PutInPlace(std::string_view stem, const std::vector<std::uint8_t>& body);
+    void RemoveLeftovers() const;
     UpdateRunResult Finish(UpdateView& view, UpdateOutcome outcome, std::string_view text, int fetched);
+    UpdateRunResult Refuse(UpdateView& view, UpdateOutcome outcome, const std::string& reason, int fetched);
     std::filesystem::path DataFile(std::string_view name) const { return dataFolder_ / std::string(name); }
 
     std::filesystem::path dataFolder_;
     std::string server_;
+    std::string ratesSource_;
     UserPrompts& prompts_;
     FetchLimits limits_;
     std::optional<std::string> runError_;
     bool stopped_ = false;
+    // The data server could not be reached at all; the rates fetch then does not wait again.
+    bool unreachable_ = false;
+    std::string lastText_;
 };
+
+// Whether `name` is a stem of the program's own data files, the only names the update takes from a
+// version list: anything else would be a path of the server's or a damaged list's choosing.
+bool IsDataFileStem(std::string_view name);
 
 // Called at each step after which a file on disk changed; tests stop a process there to prove
 // that every moment leaves a loadable data folder. The program sets nothing.

@@ -6,6 +6,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QShortcut>
@@ -30,14 +31,20 @@ constexpr int kCompletedIcon = 184;
 constexpr int kFailedIcon = 185;
 constexpr int kIconPixels = 32;
 
-// Layout 150, in dialog units.
-constexpr DialogRect kWindow{0, 0, 250, 92};
-constexpr DialogRect kStatusLine{7, 7, 200, 22};
+// Layout 150, in dialog units, with room for a reason under the status and the two addresses.
+constexpr DialogRect kWindow{0, 0, 250, 146};
+constexpr DialogRect kStatusLine{7, 7, 210, 40};
 constexpr DialogRect kIcon{222, 7, 21, 21};
-constexpr DialogRect kProgress{7, 34, 236, 10};
-constexpr DialogRect kAutoDownloadBox{7, 51, 170, 10};
-constexpr DialogRect kDownloadButton{7, 70, 110, 15};
-constexpr DialogRect kCloseButton{133, 70, 110, 15};
+constexpr DialogRect kProgress{7, 52, 236, 10};
+constexpr DialogRect kServerLabel{7, 70, 58, 8};
+constexpr DialogRect kServerField{66, 68, 177, 12};
+constexpr DialogRect kRatesLabel{7, 86, 58, 8};
+constexpr DialogRect kRatesField{66, 84, 177, 12};
+constexpr DialogRect kAutoDownloadBox{7, 105, 170, 10};
+constexpr DialogRect kDownloadButton{7, 124, 110, 15};
+constexpr DialogRect kCloseButton{133, 124, 110, 15};
+
+QString Text(const std::string& text) { return QString::fromStdString(text); }
 
 QPixmap StatusPicture(int iconId) {
     static const bool registered = (RegisterUpdatePictures(), true);
@@ -55,6 +62,14 @@ CdlgDownload::CdlgDownload(DownloadSetup setup, QWidget* parent) : QDialog(paren
     autoDownload_->setChecked(ReadSettingFlag(setup_.profile, Setting::kAutoDownload));
     connect(autoDownload_, &QCheckBox::clicked, this,
             [this](bool checked) { WriteSettingFlag(setup_.profile, Setting::kAutoDownload, checked); });
+    server_->setText(Text(ReadSetting(setup_.profile, Setting::kUpdateServer)));
+    ratesSource_->setText(Text(ReadSetting(setup_.profile, Setting::kRatesSource)));
+    connect(server_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        WriteSetting(setup_.profile, Setting::kUpdateServer, text.trimmed().toStdString());
+    });
+    connect(ratesSource_, &QLineEdit::textEdited, this, [this](const QString& text) {
+        WriteSetting(setup_.profile, Setting::kRatesSource, text.trimmed().toStdString());
+    });
     connect(download_, &QPushButton::clicked, this, &CdlgDownload::RunUpdate);
     connect(close_, &QPushButton::clicked, this, &CdlgDownload::OnClose);
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this, [this] {
@@ -82,6 +97,14 @@ void CdlgDownload::CreateControls() {
     progress_->setTextVisible(false);
     progress_->setRange(1, 100);
     progress_->setValue(1);
+    layout.Add<QLabel>(0, QStringLiteral("Update server:"), kServerLabel);
+    server_ = &layout.Add<QLineEdit>(id::kUpdateServer, kServerField);
+    server_->setPlaceholderText(QStringLiteral("none: only the exchange rates are fetched"));
+    server_->setToolTip(QStringLiteral("The server that has newer data files (see Help, F1)"));
+    layout.Add<QLabel>(0, QStringLiteral("Rates source:"), kRatesLabel);
+    ratesSource_ = &layout.Add<QLineEdit>(id::kRatesSource, kRatesField);
+    ratesSource_->setPlaceholderText(QStringLiteral("none: no exchange rates are fetched"));
+    ratesSource_->setToolTip(QStringLiteral("The day's exchange rates, in the European Central Bank's format"));
     autoDownload_ = &layout.AddChoice<QCheckBox>(
         id::kAutoDownload, QStringLiteral("Automatic  Update upon program startup"), kAutoDownloadBox);
     download_ = &layout.Add<QPushButton>(id::kDownload, QStringLiteral("Download"), kDownloadButton);
@@ -114,14 +137,19 @@ void CdlgDownload::RunUpdate() {
     download_->setText(QStringLiteral("Download"));
     progress_->setRange(1, 100);
     download_->setEnabled(false);
+    server_->setEnabled(false);
+    ratesSource_->setEnabled(false);
     running_ = true;
     stopRequested_ = false;
     FetchLimits limits;
     limits.extraCaFile = ReadSetting(setup_.profile, Setting::kUpdateCertificate);
     QtUserPrompts prompts(this);
     DataUpdate update(setup_.dataFolder, ReadSetting(setup_.profile, Setting::kUpdateServer), prompts, limits);
+    update.SetRatesSource(ReadSetting(setup_.profile, Setting::kRatesSource));
     const UpdateRunResult result = update.Run(*this);
     running_ = false;
+    server_->setEnabled(true);
+    ratesSource_->setEnabled(true);
     // A later run that finds nothing new must not hide that an earlier one replaced files.
     dataChanged_ = dataChanged_ || result.dataChanged;
     ShowOutcome(result.outcome);

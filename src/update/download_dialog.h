@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLineEdit;
 class QProgressBar;
 class QPushButton;
 class QTimer;
@@ -27,6 +28,9 @@ inline constexpr int kClose = 2;
 inline constexpr int kAutoDownload = 1067;
 inline constexpr int kProgress = 1083;
 inline constexpr int kStatusIcon = 1130;
+// The two addresses the run uses, shown and changed in the window itself.
+inline constexpr int kUpdateServer = 1201;
+inline constexpr int kRatesSource = 1202;
 }  // namespace download_id
 
 // The status line has no id of its own in the layout; this is its objectName.
@@ -80,6 +84,8 @@ private:
     QLabel* status_ = nullptr;
     QProgressBar* progress_ = nullptr;
     QLabel* icon_ = nullptr;
+    QLineEdit* server_ = nullptr;
+    QLineEdit* ratesSource_ = nullptr;
     QTimer* timer_ = nullptr;
     bool dataChanged_ = false;
     bool running_ = false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string_view>
+
 #include "update/status_window.h"
 
 namespace quantora {
@@ -9,6 +11,9 @@ namespace quantora {
 class UpdateView : public StatusWindow {
 public:
     virtual void SetProgress(int percent) = 0;
+    // Why the run refused a file or could not start; besides the status line it goes to stderr,
+    // where a log keeps it.
+    virtual void ReportFault(std::string_view reason);
 };
 
 }  // namespace quantora

@@ -33,6 +33,10 @@ public:
 
     // Whether the last fetch ended because the status window asked to stop.
     bool Stopped() const { return stopped_; }
+    // Whether the server answered the last fetch at all.
+    bool Answered() const { return session_ && session_->Answered(); }
+    // The session's last status text: after a failed fetch, the reason.
+    std::string StatusText() const { return session_ ? session_->StatusText() : std::string("no internet session"); }
 
 private:
     FetchLimits limits_;

@@ -116,12 +116,16 @@ bool CWebGrabSession::AppendChunk(const char* bytes, std::size_t size) {
 
 bool CWebGrabSession::StopRequested() {
     if (statusWindow_ != nullptr && statusWindow_->StopRequested()) stopped_ = true;
-    return stopped_;
+    if (wholeFetch_.count() > 0 && std::chrono::steady_clock::now() - start_ > wholeFetch_) timedOut_ = true;
+    return stopped_ || timedOut_;
 }
 
 // The blank line after the headers ends the response's head; the body follows.
 void CWebGrabSession::HeaderLine(std::string_view line) {
-    if (line.starts_with("HTTP/")) ShowEvent(is::kReceivingResponse);
+    if (line.starts_with("HTTP/")) {
+        answered_ = true;
+        ShowEvent(is::kReceivingResponse);
+    }
     if (line == "\r\n" || line == "\n") ShowEvent(is::kResponseReceived);
 }
 
@@ -163,6 +167,9 @@ bool CWebGrabSession::Get(const std::string& url, std::vector<std::uint8_t>& bod
     maxBody_ = limits.maxBodyBytes;
     tooLarge_ = false;
     stopped_ = false;
+    timedOut_ = false;
+    answered_ = false;
+    wholeFetch_ = limits.wholeFetch;
     host_ = HostOf(url);
     char errorText[CURL_ERROR_SIZE] = {};
     ApplyOptions(url, limits, errorText);
@@ -180,6 +187,9 @@ bool CWebGrabSession::Judge(int curlCode, const char* errorText, std::vector<std
     if (curlCode != CURLE_OK) {
         if (stopped_) {
             SetStatus("Stopped");
+        } else if (timedOut_) {
+            SetStatus("The transfer took longer than " + std::to_string(wholeFetch_.count()) +
+                      " s, the time allowed for a file of this size");
         } else if (tooLarge_ || curlCode == CURLE_FILESIZE_EXCEEDED) {
             SetStatus("The answer is larger than any data file");
         } else {

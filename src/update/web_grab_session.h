@@ -27,6 +27,8 @@ public:
     void ShowEvent(int status);
     const std::string& StatusText() const { return statusText_; }
     bool Stopped() const { return stopped_; }
+    // Whether the server answered the last request at all (a status line came).
+    bool Answered() const { return answered_; }
 
     // One GET of `url` into `body`; false after a transport failure, a stop, or an answer other
     // than the file, with the reason as the status text.
@@ -55,8 +57,11 @@ private:
     std::size_t maxBody_ = 0;
     bool tooLarge_ = false;
     bool stopped_ = false;
+    bool timedOut_ = false;
+    bool answered_ = false;
     bool connected_ = false;
     std::chrono::steady_clock::time_point start_;
+    std::chrono::seconds wholeFetch_{0};
 };
 
 }  // namespace quantora

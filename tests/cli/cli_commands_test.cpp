@@ -7,6 +7,7 @@
 
 #include "app/settings.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/rates_stamp.h"
 #include "catalogue/record_file.h"
 #include "convert/unit_tables.h"
 #include "support/record_builders.h"
@@ -59,7 +60,9 @@ void WriteDataFiles(const std::filesystem::path& folder) {
             {.unitId = 105, .name = "Roman", .abbreviation = "rom"}});
     const std::vector<TemperatureRecord> temperatures = {test::MakeTemperature(101, 102, "*1.8+32"),
                                                          test::MakeTemperature(102, 101, "-32/1.8")};
-    const std::vector<CurrencyRecord> currencies = {test::MakeCurrency("EUR", 1.1), test::MakeCurrency("USD", 1.0)};
+    std::vector<CurrencyRecord> currencies = {test::MakeCurrency("EUR", 1.1), test::MakeCurrency("USD", 1.0),
+                                              *MakeRatesStampRecord({"2026-12-08", "European Central Bank"})};
+    currencies[1].olderRate = 1;
     ASSERT_EQ(WriteRecordFile(folder / data_file::kCategories, categories), std::nullopt);
     ASSERT_EQ(WriteRecordFile(folder / data_file::kUnits, units), std::nullopt);
     ASSERT_EQ(WriteRecordFile(folder / data_file::kTemperatures, temperatures), std::nullopt);
@@ -122,7 +125,8 @@ TEST_F(CliCommandsTest, ConvertsAsTheWindowShowsIt) {
         {{"convert", "100", "\u00B0C", "\u00B0f"}, 0, "100 Celsius = 212.000000 Fahrenheit\n"},
         {{"convert", "-40", "Celsius", "Fahrenheit", "--value-only"}, 0, "-40.000000\n"},
         {{"convert", "1e-13", "m", "km", "--value-only"}, 0, "<<\n"},
-        {{"convert", "10", "EUR", "usd"}, 0, "10 EUR = 11.000000 USD\n"},
+        {{"convert", "10", "EUR", "usd"}, 0, "10 EUR = 11.000000 USD\n",
+         {"rates of 2026-12-08, European Central Bank; older rate for USD\n"}},
         {{"convert", "1", "m", "--category", "time"}, 0, "Broken\tError\nMinute\t1\nSecond\t60.000000\n"},
         {{"convert", "90", "angle", "sine", "--value-only"}, 0, "1.000000\n"},
         {{"convert", "90", "angle", "sine", "--value-only"}, 0, "0.893997\n", {}, {{"Degree", "2"}}},

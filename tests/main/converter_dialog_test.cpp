@@ -22,6 +22,7 @@
 #include <fstream>
 #include <memory>
 
+#include "app/data_paths.h"
 #include "app/help_window.h"
 #include "app/settings.h"
 #include "catalogue/record_file.h"
@@ -490,6 +491,26 @@ TEST_F(ConverterWindowTest, HiddenImportReadsAMasterFileNamedInTheUsersLetters) 
         ASSERT_EQ(temperatures.size(), 1u);
         EXPECT_EQ(temperatures[0].formula.Text(), "*1.8+32");
     }
+}
+
+// Wherever currency values show, the day and source of their rates can be read: here in the tip
+// of the result line, for the program's own rates.
+TEST_F(ConverterWindowTest, TheCurrencyCategoryTellsTheDayOfItsRates) {
+    for (const char* name : {"cat.dat", "item.dat", "temp.dat", "curr.dat"}) {
+        std::filesystem::copy_file(DataFilePath(ExecutableFolder(), name), DataFilePath(folder_.Path(), name),
+                                   std::filesystem::copy_options::overwrite_existing);
+    }
+    Open();
+    auto& categories = Get<QListWidget>(id::kCategories);
+    const auto found = categories.findItems(QStringLiteral("Currency"), Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1);
+    const QString shipped = QStringLiteral("rates of 2023-12-29, shipped with the program");
+    categories.setCurrentItem(found.first());
+    for (const int label : {id::kSourceValueLabel, id::kDestinationUnitLabel}) {
+        EXPECT_TRUE(Get<QLabel>(label).toolTip().contains(shipped)) << Get<QLabel>(label).toolTip().toStdString();
+    }
+    categories.setCurrentItem(categories.findItems(QStringLiteral("Length"), Qt::MatchExactly).first());
+    EXPECT_FALSE(Get<QLabel>(id::kDestinationUnitLabel).toolTip().contains(QStringLiteral("rates of")));
 }
 
 TEST_F(ConverterWindowTest, LayoutHoldsEveryControlWithItsText) {

@@ -68,6 +68,11 @@ void UpdateServer::Serve(std::string_view stem, const std::vector<std::uint8_t>&
     WriteBytes(root_ / (std::string(stem) + ".dat"), bytes);
 }
 
+std::string UpdateServer::ServeRates(std::string_view name, std::string_view xml) {
+    std::ofstream(root_ / (std::string(name) + ".xml"), std::ios::binary) << xml;
+    return Url() + "/" + std::string(name) + ".xml";
+}
+
 void UpdateServer::Answer(std::string_view stem, std::string_view answer) {
     std::ofstream(root_ / (std::string(stem) + ".answer")) << answer;
 }

@@ -27,9 +27,12 @@ public:
     const std::filesystem::path& Certificate() const { return certificate_; }
 
     // What the server answers for "<stem>.zip": the bytes of "<stem>.dat", or a way of failing
-    // ("missing", "status500", "notfound", "truncate", "stall").
+    // ("missing", "status500", "notfound", "truncate", "stall", "drip").
     void Serve(std::string_view stem, const std::vector<std::uint8_t>& bytes);
     void Answer(std::string_view stem, std::string_view answer);
+    // Serves `xml` as "/<name>.xml" (a rates file; `Answer(name, ...)` changes its answer too) and
+    // returns its address.
+    std::string ServeRates(std::string_view name, std::string_view xml);
 
     // The request paths the server saw, in order.
     std::vector<std::string> Requests() const;

@@ -8,6 +8,9 @@ is none. A file <root>/<stem>.answer changes the answer to one of:
   notfound    the not-found text with status 200, as some servers send it
   truncate    announces the whole file and sends half of it
   stall       announces the file and sends nothing until the client gives up
+  drip        announces the file and sends it 3 bytes a second
+GET /<name>.xml answers with <root>/<name>.xml the same way (a rates file), its answer in
+<root>/<name>.answer.
 Every request's path is appended to <root>/requests.log. GET /quit stops the server, which also
 stops by itself after --lifetime seconds.
 """
@@ -46,12 +49,16 @@ class Handler(http.server.BaseHTTPRequestHandler):
             threading.Thread(target=self.server.shutdown, daemon=True).start()
             return
         name = urllib.parse.parse_qs(url.query).get("file", [""])[0]
-        if url.path != "/update.aspx" or not name.endswith(".zip") or "/" in name or "\\" in name:
+        rates = url.path.endswith(".xml") and url.path.count("/") == 1
+        if rates:
+            stem, suffix = url.path[1 : -len(".xml")], ".xml"
+        elif url.path != "/update.aspx" or not name.endswith(".zip") or "/" in name or "\\" in name:
             return self.send_body(404, NOT_FOUND)
-        stem = name[: -len(".zip")]
+        else:
+            stem, suffix = name[: -len(".zip")], ".dat"
         answer_path = os.path.join(root, stem + ".answer")
         answer = open(answer_path).read().strip() if os.path.exists(answer_path) else ""
-        data_path = os.path.join(root, stem + ".dat")
+        data_path = os.path.join(root, stem + suffix)
         if answer == "status500":
             return self.send_body(500, b"<html>Internal Server Error</html>")
         if answer == "notfound":
@@ -62,6 +69,21 @@ class Handler(http.server.BaseHTTPRequestHandler):
             body = data.read()
         if answer == "truncate":
             self.send_body(200, body[: len(body) // 2], length=len(body))
+            self.close_connection = True
+            return
+        if answer == "drip":
+            self.send_response(200)
+            self.send_header("Content-Length", str(len(body)))
+            self.end_headers()
+            for at in range(0, len(body), 3):
+                if self.server.stopping:
+                    break
+                try:
+                    self.wfile.write(body[at : at + 3])
+                    self.wfile.flush()
+                except OSError:
+                    break
+                time.sleep(1)
             self.close_connection = True
             return
         if answer == "stall":

@@ -6,6 +6,8 @@
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLabel>
+#include <QLineEdit>
+#include <QTest>
 #include <QPushButton>
 #include <QTimer>
 #include <chrono>
@@ -17,6 +19,7 @@
 #include "support/test_profile.h"
 #include "support/update_server.h"
 #include "ui/control_lookup.h"
+#include "shipped_data.h"
 #include "update_data.h"
 
 // Failures show the texts themselves.
@@ -33,10 +36,13 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(server_.Running());
         WriteSetting(profile_.Store(), Setting::kUpdateServer, server_.Url());
+        WriteSetting(profile_.Store(), Setting::kRatesSource, "");
+        for (const auto& [stem, bytes] : test::ShippedData()) test::WriteBytes(data_ / (stem + ".dat"), bytes);
         test::WriteBytes(data_ / "list.dat", test::MakeList({{"cat", "1"}}));
-        test::WriteBytes(data_ / "cat.dat", test::Encode(std::vector{test::MakeCategory(1, "Length")}));
         server_.Serve("list", test::MakeList({{"cat", "1"}}));
-        server_.Serve("cat", test::Encode(std::vector{test::MakeCategory(1, "Length"), test::MakeCategory(2, "Mass")}));
+        auto categories = test::Decode<CategoryRecord>(test::ReadBytes(data_ / "cat.dat"));
+        (void)categories[0].name.Assign("Renamed", "name");
+        server_.Serve("cat", test::Encode(categories));
     }
 
     std::unique_ptr<CdlgDownload> Open(bool autoMode) {
@@ -166,6 +172,41 @@ TEST_F(DownloadWindow, CloseDuringARunStopsItCleanly) {
     EXPECT_EQ(test::ReadBytes(data_ / "cat.dat"), installed);
     EXPECT_FALSE(std::filesystem::exists(data_ / "catnew.dat"));
     EXPECT_EQ(test::ReadBytes(data_ / "list.dat"), test::MakeList({{"cat", "1"}}));
+}
+
+// A new user names neither: typing both in the window is all it takes, and Download uses them.
+TEST_F(DownloadWindow, ServerAndRatesSourceAreSetInTheWindow) {
+    WriteSetting(profile_.Store(), Setting::kUpdateServer, "");
+    WriteSetting(profile_.Store(), Setting::kRatesSource, "http://127.0.0.1:1/old.xml");
+    server_.Serve("list", test::MakeList({{"cat", "2"}}));
+    const std::string rates = server_.ServeRates("daily", test::ReferenceRatesXml("2026-12-08", test::kThirtyRates));
+    auto window = Open(false);
+    auto& server = Control<QLineEdit>(*window, id::kUpdateServer);
+    auto& source = Control<QLineEdit>(*window, id::kRatesSource);
+    EXPECT_EQ(server.text(), QString());
+    EXPECT_EQ(source.text(), QStringLiteral("http://127.0.0.1:1/old.xml"));
+    QTest::keyClicks(&server, QString::fromStdString(server_.Url()));
+    source.selectAll();
+    QTest::keyClicks(&source, QString::fromStdString(rates));
+    EXPECT_EQ(ReadSetting(profile_.Store(), Setting::kUpdateServer), server_.Url());
+    EXPECT_EQ(ReadSetting(profile_.Store(), Setting::kRatesSource), rates);
+    Control<QPushButton>(*window, id::kDownload).click();
+    EXPECT_TRUE(window->DataChanged());
+    EXPECT_TRUE(StatusLine(*window).contains(QStringLiteral("rates of 2026-12-08, European Central Bank")))
+        << StatusLine(*window).toStdString();
+    EXPECT_TRUE(StatusLine(*window).contains(QString::fromUtf8(update_text::kCompleted.data())));
+}
+
+// Only the rates source, as a new copy has it: the rates come, and the window says why nothing else does.
+TEST_F(DownloadWindow, RatesAloneWithoutAServer) {
+    WriteSetting(profile_.Store(), Setting::kUpdateServer, "");
+    WriteSetting(profile_.Store(), Setting::kRatesSource,
+                 server_.ServeRates("daily", test::ReferenceRatesXml("2026-12-08", test::kThirtyRates)));
+    auto window = Open(false);
+    Control<QPushButton>(*window, id::kDownload).click();
+    EXPECT_TRUE(StatusLine(*window).contains(QString::fromUtf8(update_text::kNoServerForFiles.data())))
+        << StatusLine(*window).toStdString();
+    EXPECT_EQ(server_.Requests(), std::vector<std::string>{"/daily.xml"});
 }
 
 TEST_F(DownloadWindow, CheckBoxWritesTheFlagAndTheCloseBoxDoesNotRearm) {

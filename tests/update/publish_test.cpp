@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <sstream>
 
 #include "app/data_paths.h"
 #include "catalogue/records.h"
@@ -19,6 +20,8 @@ namespace fs = std::filesystem;
 
 constexpr std::string_view kRates = R"(<?xml version="1.0" encoding="UTF-8"?>
 <gesmes:Envelope xmlns:gesmes="http://www.gesmes.org/xml/2002-08-01" xmlns="http://www.ecb.int/vocabulary/2002-08-01/eurofxref">
+  <gesmes:subject>Reference rates</gesmes:subject>
+  <gesmes:Sender><gesmes:name>European Central Bank</gesmes:name></gesmes:Sender>
   <Cube>
     <Cube time='2026-12-08'>
       <Cube currency='USD' rate='1.2000'/>
@@ -34,6 +37,12 @@ int Publish(const test::TempFolder& folder, std::string_view rates) {
                                 (folder / "out").string() + "' --rates '" + (folder / "rates.xml").string() +
                                 "' >/dev/null 2>&1";
     return std::system(command.c_str());
+}
+
+std::string ReadText(const fs::path& path) {
+    std::stringstream text;
+    text << std::ifstream(path).rdbuf();
+    return text.str();
 }
 
 double RateOf(const std::vector<CurrencyRecord>& currencies, std::string_view name) {
@@ -80,6 +89,14 @@ TEST(Publish, TodaysRatesReachAnInstalledCopyThroughTheServer) {
     EXPECT_EQ(test::ReadBytes(installed / "curr.dat"), test::ReadBytes(folder / "out" / "curr.dat"));
     EXPECT_EQ(test::Decode<CategoryRecord>(test::ReadBytes(installed / "cat.dat"))[3].visible, 0);
     EXPECT_EQ(DataUpdate(installed, server.Url(), prompts).Run(view).outcome, UpdateOutcome::kUpToDate);
+
+    // The command line gives that day's rate and says which day it is.
+    const std::string convert = "XDG_CONFIG_HOME='" + folder.Path().string() + "' '" QUANTORA_CLI "' --data '" +
+                                installed.string() + "' convert 1 EUR USD --value-only >'" +
+                                (folder / "out").string() + ".txt' 2>'" + (folder / "err.txt").string() + "'";
+    ASSERT_EQ(std::system(convert.c_str()), 0);
+    EXPECT_EQ(ReadText(folder.Path() / "out.txt"), "1.200000\n");
+    EXPECT_EQ(ReadText(folder / "err.txt"), "rates of 2026-12-08, European Central Bank\n");
 }
 
 TEST(Publish, RatesWithoutTheDollarWriteNothing) {

@@ -120,6 +120,9 @@ TEST_F(UpdateKilledAtEachStep, LeavesALoadableCatalogueAndTheNextRunFinishes) {
         EXPECT_EQ(test::ReadBytes(folder / "list.dat"),
                   test::MakeList({{"cat", "2"}, {"item", "2"}, {"temp", "2"}, {"curr", "1"}}));
         EXPECT_EQ(test::Decode<CategoryRecord>(test::ReadBytes(folder / "cat.dat"))[0].visible, 0);
+        for (const auto& entry : fs::directory_iterator(folder.Path())) {
+            EXPECT_NE(entry.path().extension(), ".tmp") << "left over: " << entry.path();
+        }
     }
 }
 
