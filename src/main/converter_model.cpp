@@ -129,7 +129,10 @@ bool ConverterModel::Convert(std::string_view typed, std::optional<std::size_t> 
     const ConversionResult result = ConvertUnits(input, ReadFormatSettings(store_), locale, parser_);
     if (!result.ran) return false;
     for (std::size_t row = 0; row < rows_.size() && row < result.rows.size(); ++row) {
-        if (result.rows[row]) rows_[row].value = *result.rows[row];
+        if (!result.rows[row]) continue;
+        rows_[row].value = *result.rows[row];
+        rows_[row].failed = result.failures[row].failed;
+        rows_[row].failureReason = result.failures[row].reason;
     }
     return true;
 }
