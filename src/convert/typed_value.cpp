@@ -64,7 +64,7 @@ public:
                 const std::size_t start = i;
                 while (i < typed_.size() && IsNameCharacter(typed_[i])) ++i;
                 text.append(typed_.substr(start, i - start));
-            } else if (IsDigit(typed_[i]) || MarkBeforeDigit(i) > 0) {
+            } else if (IsDigit(typed_[i]) || MarkBeforeDigit(i, false) > 0) {
                 const std::size_t start = i;
                 const Mantissa mantissa = ScanMantissa(i);
                 std::string error;
@@ -80,14 +80,15 @@ public:
     }
 
 private:
-    // The length of a mark that stands at `at` and is followed by a digit; 0 when there is none.
-    std::size_t MarkBeforeDigit(std::size_t at) const {
+    // The length of a mark that stands at `at` and is followed by a digit; 0 when there is none. A
+    // number may start with a decimal mark (".5") but not with a group mark.
+    std::size_t MarkBeforeDigit(std::size_t at, bool groups = true) const {
         const auto fits = [&](std::string_view mark) {
             const std::size_t end = at + mark.size();
             return !mark.empty() && typed_.substr(at).starts_with(mark) && end < typed_.size() && IsDigit(typed_[end]);
         };
         std::size_t longest = 0;
-        for (Marks marks : {Marks(kPoint), Marks(kComma), Marks(decimal_), group_}) {
+        for (Marks marks : {Marks(kPoint), Marks(kComma), Marks(decimal_), groups ? group_ : Marks()}) {
             for (std::string_view mark : marks) {
                 if (fits(mark)) longest = std::max(longest, mark.size());
             }

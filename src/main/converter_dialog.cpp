@@ -525,8 +525,8 @@ void CConverterDlg::ShowValues() {
             const QString text = QString::fromStdString(rows[static_cast<std::size_t>(row)].value);
             QTreeWidgetItem* item = list->topLevelItem(row);
             if (item->text(kValueColumn) != text) item->setText(kValueColumn, text);
-            const UnitRowTexts& shown = rows[static_cast<std::size_t>(row)];
-            item->setToolTip(kValueColumn, shown.failed ? QString::fromStdString(shown.failureReason) : QString());
+            const RowFailure& failure = model_.Failures()[static_cast<std::size_t>(row)];
+            item->setToolTip(kValueColumn, failure.failed ? QString::fromStdString(failure.reason) : QString());
         }
     }
 }

@@ -39,6 +39,7 @@ bool ConverterModel::CommonUnitsSetting() const { return ReadSettingFlag(store_,
 
 CategorySelection ConverterModel::SelectCategory(std::optional<std::size_t> selectedLine) {
     rows_.clear();
+    failures_.clear();
     sourceRow_.reset();
     destinationRow_.reset();
     CategorySelection selection;
@@ -74,6 +75,7 @@ void ConverterModel::FillRows() {
     for (const UnitRecord& unit : catalogue_.Units(categoryId_)) {
         rows_.push_back({Cp1252ToUtf8(unit.name.Text()), Cp1252ToUtf8(unit.abbreviation.Text()), {}});
     }
+    failures_.assign(rows_.size(), {});
 }
 
 // A saved unit that is gone sends both lists back to the category's defaults, so the pair stays
@@ -131,8 +133,7 @@ bool ConverterModel::Convert(std::string_view typed, std::optional<std::size_t> 
     for (std::size_t row = 0; row < rows_.size() && row < result.rows.size(); ++row) {
         if (!result.rows[row]) continue;
         rows_[row].value = *result.rows[row];
-        rows_[row].failed = result.failures[row].failed;
-        rows_[row].failureReason = result.failures[row].reason;
+        failures_[row] = result.failures[row];
     }
     return true;
 }

@@ -14,8 +14,6 @@ struct UnitRowTexts {
     std::string name;
     std::string abbreviation;
     std::string value;
-    bool failed = false;        // the value could not be computed
-    std::string failureReason;  // why, when it is known
 };
 
 // The four labels under the source list, left to right: 1105, 1103, 1106, 1104.
