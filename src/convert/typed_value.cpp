@@ -131,8 +131,8 @@ private:
         if (plain) return plain;
         if (local) return local;
         if (std::optional<std::string> comma = ReadAs(mantissa, {kComma, {}, 0})) return comma;
-        error = std::string(written) + " is not a number as this locale writes one (" + LocaleExample() +
-                ") nor as a plain one (1234.5)";
+        const std::string local = LocaleExample();
+        error = std::string(written) + " is not a number in the form " + (local == kPlain ? local : local + " or " + kPlain);
         return std::nullopt;
     }
 
@@ -162,6 +162,8 @@ private:
         if (decimalAt) text.append(".").append(mantissa.runs.back());
         return text;
     }
+
+    static constexpr const char* kPlain = "1234.5";
 
     std::string LocaleExample() const {
         const std::string group = group_.empty() ? "" : locale_.thousandsSeparator;

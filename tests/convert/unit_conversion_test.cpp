@@ -297,7 +297,9 @@ TEST(ConvertUnitsTest, EveryRowThatCouldNotBeComputedIsFlaggedWithItsReason) {
         ASSERT_EQ(result.failures.size(), c.failed.size());
         for (std::size_t row = 0; row < c.failed.size(); ++row) {
             EXPECT_EQ(result.failures[row].failed, c.failed[row]) << row;
-            if (c.failed[row]) EXPECT_NE(result.failures[row].reason.find(c.reason), std::string::npos) << row;
+            if (c.failed[row]) {
+                EXPECT_NE(result.failures[row].reason.find(c.reason), std::string::npos) << row;
+            }
         }
     }
 }
