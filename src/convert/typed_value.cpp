@@ -131,8 +131,9 @@ private:
         if (plain) return plain;
         if (local) return local;
         if (std::optional<std::string> comma = ReadAs(mantissa, {kComma, {}, 0})) return comma;
-        const std::string local = LocaleExample();
-        error = std::string(written) + " is not a number in the form " + (local == kPlain ? local : local + " or " + kPlain);
+        const std::string example = LocaleExample();
+        error = std::string(written) + " is not a number in the form " +
+                (example == kPlain ? example : example + " or " + kPlain);
         return std::nullopt;
     }
 
