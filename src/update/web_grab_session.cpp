@@ -1,6 +1,5 @@
 #include "update/web_grab_session.h"
 
-
 #include <cstdio>
 #include <utility>
 
