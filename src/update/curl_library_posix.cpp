@@ -12,11 +12,11 @@ struct Loaded {
     std::string error;
 };
 
+// Looks up one function; the first one missing names itself in `error`.
 template <typename Function>
-bool Find(void* library, const char* name, Function& function, std::string& error) {
+void Find(void* library, const char* name, Function& function, std::string& error) {
     function = reinterpret_cast<Function>(dlsym(library, name));
     if (function == nullptr && error.empty()) error = std::string("libcurl.so.4 has no ") + name;
-    return function != nullptr;
 }
 
 Loaded Load() {
@@ -30,16 +30,19 @@ Loaded Load() {
     }
     CurlLibrary& t = loaded.table;
     std::string& e = loaded.error;
-    const bool found = Find(library, "curl_global_init", t.global_init, e) &
-                       Find(library, "curl_easy_init", t.easy_init, e) &
-                       Find(library, "curl_easy_cleanup", t.easy_cleanup, e) &
-                       Find(library, "curl_easy_setopt", t.easy_setopt, e) &
-                       Find(library, "curl_easy_perform", t.easy_perform, e) &
-                       Find(library, "curl_easy_getinfo", t.easy_getinfo, e) &
-                       Find(library, "curl_easy_strerror", t.easy_strerror, e) & Find(library, "curl_url", t.url, e) &
-                       Find(library, "curl_url_set", t.url_set, e) & Find(library, "curl_url_get", t.url_get, e) &
-                       Find(library, "curl_url_cleanup", t.url_cleanup, e) & Find(library, "curl_free", t.free, e);
-    if (found && t.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) e = "libcurl could not be initialised";
+    Find(library, "curl_global_init", t.global_init, e);
+    Find(library, "curl_easy_init", t.easy_init, e);
+    Find(library, "curl_easy_cleanup", t.easy_cleanup, e);
+    Find(library, "curl_easy_setopt", t.easy_setopt, e);
+    Find(library, "curl_easy_perform", t.easy_perform, e);
+    Find(library, "curl_easy_getinfo", t.easy_getinfo, e);
+    Find(library, "curl_easy_strerror", t.easy_strerror, e);
+    Find(library, "curl_url", t.url, e);
+    Find(library, "curl_url_set", t.url_set, e);
+    Find(library, "curl_url_get", t.url_get, e);
+    Find(library, "curl_url_cleanup", t.url_cleanup, e);
+    Find(library, "curl_free", t.free, e);
+    if (e.empty() && t.global_init(CURL_GLOBAL_DEFAULT) != CURLE_OK) e = "libcurl could not be initialised";
     return loaded;
 }
 
