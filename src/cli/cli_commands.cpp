@@ -155,8 +155,9 @@ private:
         }
         const std::size_t destination = *choice.destinationRow;
         if (result.failures[destination].failed) {
-            return Failure(cli_exit::kCalculationError, ConversionError(typed, units[choice.sourceRow], units[destination],
-                                                                        result.failures[destination].reason));
+            return Failure(cli_exit::kCalculationError,
+                           ConversionError(typed, units[choice.sourceRow], units[destination],
+                                           result.failures[destination].reason));
         }
         if (arguments_.valueOnly) return {cli_exit::kSuccess, valueText(destination) + "\n", ""};
         std::vector<UnitRowTexts> rows;

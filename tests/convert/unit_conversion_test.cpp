@@ -277,7 +277,13 @@ TEST(ConvertUnitsTest, EveryRowThatCouldNotBeComputedIsFlaggedWithItsReason) {
     };
     const Case cases[] = {
         {"faulty destination", kLength, {{101, "metre", "*1"}, {102, "bad", "*2)"}}, 0, "1", {false, true}, "Error"},
-        {"failed row under a symbol", kLength, {{101, "metre", "*1"}, {102, "bad", "*0)"}}, 0, "1", {false, true}, "Error"},
+        {"failed row under a symbol",
+         kLength,
+         {{101, "metre", "*1"}, {102, "bad", "*0)"}},
+         0,
+         "1",
+         {false, true},
+         "Error"},
         {"typed number with no reading", kLength, kMetres, 1, "1.2.3", {true, false, true}, "not a number"},
         {"reference cycle", kLength, cycle, 0, "1", {false, true, true}, "circle"},
         {"no Roman numeral", 17, forms, 1, "4000000", {false, false, false, false, true}, "Roman"},

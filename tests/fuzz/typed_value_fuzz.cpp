@@ -15,14 +15,14 @@ using quantora::NegativePattern;
 using quantora::NumberLocale;
 
 const std::array<NumberLocale, 8> kLocales{{
-    {".", "", 0, true, NegativePattern::kLeadingMinus},               // C
-    {".", ",", 3, true, NegativePattern::kLeadingMinus},              // English
-    {",", ".", 3, true, NegativePattern::kLeadingMinus},              // German
-    {",", "\u202F", 3, true, NegativePattern::kLeadingMinus},         // French
-    {".", "\u2019", 3, true, NegativePattern::kLeadingMinus},         // Swiss
-    {"\u066B", "\u066C", 3, true, NegativePattern::kLeadingMinus},    // Arabic marks
-    {",", ",", 2, true, NegativePattern::kLeadingMinus},              // a broken locale: one mark for both
-    {"", " ", 1, true, NegativePattern::kLeadingMinus},               // a broken locale: no decimal mark
+    {".", "", 0, true, NegativePattern::kLeadingMinus},             // C
+    {".", ",", 3, true, NegativePattern::kLeadingMinus},            // English
+    {",", ".", 3, true, NegativePattern::kLeadingMinus},            // German
+    {",", "\u202F", 3, true, NegativePattern::kLeadingMinus},       // French
+    {".", "\u2019", 3, true, NegativePattern::kLeadingMinus},       // Swiss
+    {"\u066B", "\u066C", 3, true, NegativePattern::kLeadingMinus},  // Arabic marks
+    {",", ",", 2, true, NegativePattern::kLeadingMinus},            // a broken locale: one mark for both
+    {"", " ", 1, true, NegativePattern::kLeadingMinus},             // a broken locale: no decimal mark
 }};
 
 }  // namespace
