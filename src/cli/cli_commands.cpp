@@ -15,6 +15,7 @@
 #include "convert/decimal_print.h"
 #include "convert/format_settings.h"
 #include "convert/leading_number.h"
+#include "convert/typed_value.h"
 #include "convert/unit_conversion.h"
 #include "main/converter_model.h"
 #include "main/result_line.h"
@@ -35,13 +36,13 @@ std::string JoinResultLine(const ResultLine& line) {
     return text;
 }
 
-// Names the value and both units, and the evaluator's or number reader's reason when there is one.
+// Names the value and both units, and the reason when there is one; all texts UTF-8 but the unit names.
 std::string ConversionError(std::string_view typed, const UnitRecord& from, const UnitRecord& to,
-                            std::string_view fault) {
-    std::string text = "quantora-cli: Error: cannot convert \"" + Cp1252ToUtf8(typed) + "\" from " +
+                            std::string_view reason) {
+    std::string text = "quantora-cli: Error: cannot convert \"" + std::string(typed) + "\" from " +
                        Cp1252ToUtf8(from.name.Text()) + " to " + Cp1252ToUtf8(to.name.Text());
-    while (!fault.empty() && fault.front() == ' ') fault.remove_prefix(1);
-    if (!fault.empty()) text += ": " + Cp1252ToUtf8(fault);
+    while (!reason.empty() && reason.front() == ' ') reason.remove_prefix(1);
+    if (!reason.empty()) text.append(": ").append(reason);
     return text;
 }
 
@@ -55,12 +56,18 @@ CliOutcome Usage(std::string message) {
 CliOutcome Failure(int exitCode, std::string message) { return {exitCode, "", std::move(message) + "\n"}; }
 
 CliOutcome Evaluate(const CliArguments& arguments, const CliEnvironment& environment) {
-    const double x = arguments.x ? LeadingDecimal(*arguments.x) : 0.0;
+    // The formula and x are typed like the window's value, so their numbers are read the same way.
+    const TypedValue formula = ReadTypedValue(arguments.operands[0], environment.locale);
+    const TypedValue typedX = ReadTypedValue(arguments.x.value_or(""), environment.locale);
+    for (const TypedValue* read : {&formula, &typedX}) {
+        if (!read->error.empty()) return Failure(cli_exit::kCalculationError, "quantora-cli: Error: " + read->error);
+    }
+    const double x = LeadingDecimal(typedX.text);
     const AngleUnit angleUnit = arguments.angleUnit ? static_cast<AngleUnit>(*arguments.angleUnit)
                                                     : ReadAngleSetting(environment.profile, Setting::kDeg);
     FormulaParser parser;
     std::string error;
-    const double value = parser.Evaluate(Utf8ToCp1252(arguments.operands[0]), x, error, angleUnit);
+    const double value = parser.Evaluate(Utf8ToCp1252(formula.text), x, error, angleUnit);
     if (!error.empty()) return Failure(cli_exit::kCalculationError, Cp1252ToUtf8(error));
     return {cli_exit::kSuccess, PrintFixed(value, kFormulaDecimals) + "\n", ""};
 }
@@ -121,7 +128,7 @@ private:
         if (from.empty() || (to && to->empty())) return Usage("convert: a unit is empty");
         const UnitLookup lookup = FindUnits(catalogue_, category, from, to);
         if (!lookup.choice) return Usage(Cp1252ToUtf8(lookup.error));
-        return Converted(*lookup.choice, Utf8ToCp1252(operands[0]));
+        return Converted(*lookup.choice, operands[0]);
     }
 
     CliOutcome Converted(const UnitChoice& choice, const std::string& typed) const {
@@ -148,10 +155,10 @@ private:
             return {cli_exit::kSuccess, out, note};
         }
         const std::size_t destination = *choice.destinationRow;
-        if (result.rows[destination] == "Error") {
-            return Failure(
-                cli_exit::kCalculationError,
-                ConversionError(typed, units[choice.sourceRow], units[destination], result.faults[destination]));
+        if (result.failures[destination].failed) {
+            return Failure(cli_exit::kCalculationError,
+                           ConversionError(typed, units[choice.sourceRow], units[destination],
+                                           result.failures[destination].reason));
         }
         if (arguments_.valueOnly) return {cli_exit::kSuccess, valueText(destination) + "\n", note};
         std::vector<UnitRowTexts> rows;

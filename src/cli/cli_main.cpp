@@ -6,7 +6,7 @@
 
 #include "app/data_paths.h"
 #include "cli/cli_commands.h"
-#include "cli/environment_number_locale.h"
+#include "convert/environment_number_locale.h"
 #include "cli/utf8_arguments.h"
 #include "cli/window_profile.h"
 

@@ -55,13 +55,13 @@ std::optional<double> RowRate(const ConversionInput& input, const UnitRecord& un
 }  // namespace
 
 std::vector<std::optional<std::string>> ConvertCurrency(const ConversionInput& input, std::size_t sourceRow,
-                                                        const FormatSettings& settings, const NumberLocale& locale) {
+                                                        const FormatSettings& settings, const NumberLocale& locale,
+                                                        std::vector<RowFailure>& failures) {
     const std::string sourceName = input.units[sourceRow].name.Text();
     const std::string_view sourceKey = TrimBlanks(sourceName);
     const std::optional<double> sourceRate = SourceRate(input, input.units[sourceRow], sourceKey);
     const double x = LeadingDecimal(input.typed);
     std::vector<std::optional<std::string>> rows(input.units.size());
-    rows[sourceRow] = std::string(input.typed);
     for (std::size_t i = 0; i < input.units.size(); ++i) {
         const std::string name = input.units[i].name.Text();
         const std::string_view key = TrimBlanks(name);
@@ -69,6 +69,7 @@ std::vector<std::optional<std::string>> ConvertCurrency(const ConversionInput& i
         const std::optional<double> rate = RowRate(input, input.units[i], key);
         if (!sourceRate || !rate) {
             rows[i] = "Error";
+            failures[i] = {true, "no exchange rate for this currency or its reference"};
             continue;
         }
         rows[i] = FormatResult(x / *rate * *sourceRate, FormatVariant::kSymbolsFirst, "", settings, locale);

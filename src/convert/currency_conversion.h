@@ -14,6 +14,7 @@ namespace quantora {
 // reference currency; when that reference has no rate, or a rate of 0, its rows show "Error".
 // Rows that carry the source's own name keep their text.
 std::vector<std::optional<std::string>> ConvertCurrency(const ConversionInput& input, std::size_t sourceRow,
-                                                        const FormatSettings& settings, const NumberLocale& locale);
+                                                        const FormatSettings& settings, const NumberLocale& locale,
+                                                        std::vector<RowFailure>& failures);
 
 }  // namespace quantora

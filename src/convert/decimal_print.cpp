@@ -82,6 +82,8 @@ std::string PrintFixed(double r, int decimals) {
     for (int power = std::max(decimal.exponent, 0); power >= 0; --power) text += DigitAt(decimal, power);
     if (decimals > 0) text += '.';
     for (int power = -1; power >= -decimals; --power) text += DigitAt(decimal, power);
+    // A value that rounds to zero is zero: "-0.000000" would claim a sign the digits do not carry.
+    if (text.find_first_not_of("-0.") == std::string::npos && text.front() == '-') text.erase(0, 1);
     return text;
 }
 

@@ -76,14 +76,19 @@ struct RowContext {
     FormulaParser& parser;
 };
 
-std::string RowText(const RowContext& c, const UnitRecord& unit, std::string& error) {
+std::string RowText(const RowContext& c, const UnitRecord& unit, RowFailure& failure) {
     const bool expression = IsExpressionCategory(c.input.categoryId);
     double f = c.b;
+    std::string error;
     if (!expression || unit.unitId != kBaseUnitId) {
         f = c.parser.Evaluate(UnitFormula("1", unit), c.b, error, c.angleMode);
     }
     const std::optional<double> factor = ReferenceFactor(c.input.units, unit.referenceUnitId, c.b, c.parser);
-    if (!factor || (!expression && !c.v)) return kError;
+    if (!factor || (!expression && !c.v)) {
+        failure = {true, kReferenceCycle};
+        return kError;
+    }
+    if (!error.empty()) failure = {true, error};
     f *= *factor;
     double r = expression ? f : *c.v / f;
     if (unit.IsReciprocal()) r = 1.0 / r;
@@ -94,12 +99,11 @@ std::string RowText(const RowContext& c, const UnitRecord& unit, std::string& er
 
 std::vector<std::optional<std::string>> ConvertGeneral(const ConversionInput& input, std::size_t sourceRow,
                                                        const FormatSettings& settings, const NumberLocale& locale,
-                                                       FormulaParser& parser, std::vector<std::string>& faults) {
+                                                       FormulaParser& parser, std::vector<RowFailure>& failures) {
     const UnitRecord& source = input.units[sourceRow];
     const double x = LeadingDecimal(input.typed);
     const AngleUnit angleMode = EffectiveAngleMode(input);
     std::vector<std::optional<std::string>> rows(input.units.size());
-    rows[sourceRow] = std::string(input.typed);
 
     RowContext context{input, std::nullopt, x, angleMode, settings, locale, parser};
     if (IsExpressionCategory(input.categoryId)) {
@@ -107,7 +111,7 @@ std::vector<std::optional<std::string>> ConvertGeneral(const ConversionInput& in
         context.b = parser.Evaluate(source.baseFormula.Text(), x, error, angleMode);
         if (!error.empty() || context.b == std::numeric_limits<double>::infinity()) {
             rows.assign(input.units.size(), std::string(kError));
-            faults.assign(input.units.size(), error);
+            failures.assign(input.units.size(), {true, error});
             return rows;
         }
     } else {
@@ -118,13 +122,13 @@ std::vector<std::optional<std::string>> ConvertGeneral(const ConversionInput& in
             for (std::size_t i = 0; i < input.units.size(); ++i) {
                 if (i == sourceRow) continue;
                 rows[i] = std::string(kError);
-                faults[i] = error;
+                failures[i] = {true, error};
             }
             return rows;
         }
     }
     for (std::size_t i = 0; i < input.units.size(); ++i) {
-        if (i != sourceRow) rows[i] = RowText(context, input.units[i], faults[i]);
+        if (i != sourceRow) rows[i] = RowText(context, input.units[i], failures[i]);
     }
     return rows;
 }

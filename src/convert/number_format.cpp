@@ -38,7 +38,8 @@ std::string FormatResult(double r, FormatVariant variant, std::string_view error
                          const NumberLocale& locale) {
     if (variant == FormatVariant::kFixedOnly) return FixedOnly(r, settings, locale);
     const double magnitude = std::fabs(r);
-    const bool scientific = magnitude >= settings.expMax || magnitude <= settings.expMin;
+    // Zero has no order of magnitude to show: "0.000000e+000" says nothing "0.000000" does not.
+    const bool scientific = r != 0.0 && (magnitude >= settings.expMax || magnitude <= settings.expMin);
     std::string text = scientific ? PrintScientific(r, settings.decimals) : PrintFixed(r, settings.decimals);
     if (variant == FormatVariant::kSymbolsFirst)
         return Grouped(Symbolised(std::move(text), r, r, settings), settings, locale);

@@ -26,14 +26,14 @@ double Converted(double v, double q, bool sourceReciprocal, bool rowReciprocal) 
 
 std::vector<std::optional<std::string>> ConvertReciprocalPair(const ConversionInput& input, std::size_t sourceRow,
                                                               const FormatSettings& settings,
-                                                              const NumberLocale& locale, FormulaParser& parser) {
+                                                              const NumberLocale& locale, FormulaParser& parser,
+                                                              std::vector<RowFailure>& failures) {
     const UnitRecord& source = input.units[sourceRow];
     const double sourceFactor = ChainFactor(source);
     const std::optional<double> sourceReference =
         ReferenceFactor(input.units, source.referenceUnitId, LeadingDecimal(input.typed), parser);
     const double typedValue = EvaluateChain(input.typed);
     std::vector<std::optional<std::string>> rows(input.units.size());
-    rows[sourceRow] = std::string(input.typed);
     for (std::size_t i = 0; i < input.units.size(); ++i) {
         if (i == sourceRow) continue;
         const UnitRecord& unit = input.units[i];
@@ -42,6 +42,7 @@ std::vector<std::optional<std::string>> ConvertReciprocalPair(const ConversionIn
             ReferenceFactor(input.units, unit.referenceUnitId, rowFactor, parser);
         if (!sourceReference || !rowReference) {
             rows[i] = "Error";
+            failures[i] = {true, kReferenceCycle};
             continue;
         }
         const double r = Converted(typedValue * *sourceReference, rowFactor / sourceFactor, source.IsReciprocal(),

@@ -14,6 +14,7 @@ namespace quantora {
 // fixed notation.
 std::vector<std::optional<std::string>> ConvertReciprocalPair(const ConversionInput& input, std::size_t sourceRow,
                                                               const FormatSettings& settings,
-                                                              const NumberLocale& locale, FormulaParser& parser);
+                                                              const NumberLocale& locale, FormulaParser& parser,
+                                                              std::vector<RowFailure>& failures);
 
 }  // namespace quantora

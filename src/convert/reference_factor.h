@@ -17,6 +17,9 @@ inline constexpr int kMaxReferenceDepth = 64;
 // unit's conversion text times the factor of its own reference unit, up to a reference to the base
 // unit id. An id that names no unit counts as 1. Unit texts are always evaluated in degrees and
 // their faults are not reported. A chain deeper than kMaxReferenceDepth (a cycle) gives nullopt.
+// Why a row whose reference chain is a cycle shows "Error".
+inline constexpr const char* kReferenceCycle = "the unit's reference chain runs in a circle";
+
 std::optional<double> ReferenceFactor(std::span<const UnitRecord> units, std::int32_t unitId, double x,
                                       FormulaParser& parser);
 

@@ -11,7 +11,6 @@ std::vector<std::optional<std::string>> ConvertTemperature(const ConversionInput
                                                            const FormatSettings& settings, const NumberLocale& locale) {
     const std::int32_t sourceId = input.units[sourceRow].unitId;
     std::vector<std::optional<std::string>> rows(input.units.size());
-    rows[sourceRow] = std::string(input.typed);
     for (std::size_t i = 0; i < input.units.size(); ++i) {
         const std::int32_t targetId = input.units[i].unitId;
         const auto record = std::find_if(

@@ -22,7 +22,7 @@
 #include "app/qt_user_prompts.h"
 #include "app/widget_placement.h"
 #include "catalogue/cp1252.h"
-#include "convert/qt_number_locale.h"
+#include "convert/environment_number_locale.h"
 #include "main/column_widths.h"
 #include "main/elided_tip_delegate.h"
 #include "main/window_launchers.h"
@@ -513,7 +513,7 @@ void CConverterDlg::OpenElements() { launchers_.RunElements(*this); }
 void CConverterDlg::OpenCustomUnits() { launchers_.RunCustomUnits(*this); }
 
 void CConverterDlg::ConvertFrom(std::optional<std::size_t> row) {
-    if (model_.Convert(value_->text().toStdString(), row, UserNumberLocale())) ShowValues();
+    if (model_.Convert(value_->text().toStdString(), row, EnvironmentNumberLocale())) ShowValues();
     ShowResultLine();
 }
 
@@ -525,6 +525,8 @@ void CConverterDlg::ShowValues() {
             const QString text = QString::fromStdString(rows[static_cast<std::size_t>(row)].value);
             QTreeWidgetItem* item = list->topLevelItem(row);
             if (item->text(kValueColumn) != text) item->setText(kValueColumn, text);
+            const RowFailure& failure = model_.Failures()[static_cast<std::size_t>(row)];
+            item->setToolTip(kValueColumn, failure.failed ? QString::fromStdString(failure.reason) : QString());
         }
     }
 }

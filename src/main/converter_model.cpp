@@ -39,6 +39,7 @@ bool ConverterModel::CommonUnitsSetting() const { return ReadSettingFlag(store_,
 
 CategorySelection ConverterModel::SelectCategory(std::optional<std::size_t> selectedLine) {
     rows_.clear();
+    failures_.clear();
     sourceRow_.reset();
     destinationRow_.reset();
     CategorySelection selection;
@@ -74,6 +75,7 @@ void ConverterModel::FillRows() {
     for (const UnitRecord& unit : catalogue_.Units(categoryId_)) {
         rows_.push_back({Cp1252ToUtf8(unit.name.Text()), Cp1252ToUtf8(unit.abbreviation.Text()), {}});
     }
+    failures_.assign(rows_.size(), {});
 }
 
 // A saved unit that is gone sends both lists back to the category's defaults, so the pair stays
@@ -129,7 +131,9 @@ bool ConverterModel::Convert(std::string_view typed, std::optional<std::size_t> 
     const ConversionResult result = ConvertUnits(input, ReadFormatSettings(store_), locale, parser_);
     if (!result.ran) return false;
     for (std::size_t row = 0; row < rows_.size() && row < result.rows.size(); ++row) {
-        if (result.rows[row]) rows_[row].value = *result.rows[row];
+        if (!result.rows[row]) continue;
+        rows_[row].value = *result.rows[row];
+        failures_[row] = result.failures[row];
     }
     return true;
 }

@@ -13,6 +13,7 @@
 #include "calc/formula_parser.h"
 #include "catalogue/catalogue.h"
 #include "convert/number_locale.h"
+#include "convert/unit_conversion.h"
 #include "main/catalogue_reload.h"
 #include "main/result_line.h"
 
@@ -71,6 +72,8 @@ public:
     const Catalogue& Units() const { return catalogue_; }
     const std::filesystem::path& DataFolder() const { return dataFolder_; }
     const std::vector<UnitRowTexts>& Rows() const { return rows_; }
+    // Per row: whether its value shown could not be computed, and why.
+    const std::vector<RowFailure>& Failures() const { return failures_; }
     std::int32_t CategoryId() const { return categoryId_; }
     std::optional<std::size_t> SourceRow() const { return sourceRow_; }
     std::optional<std::size_t> DestinationRow() const { return destinationRow_; }
@@ -93,6 +96,7 @@ private:
     std::optional<std::size_t> destinationRow_;
     AngleUnit angleMode_ = AngleUnit::kDegrees;
     std::vector<UnitRowTexts> rows_;
+    std::vector<RowFailure> failures_;
 };
 
 }  // namespace quantora

@@ -11,6 +11,12 @@ bool ElidedTipDelegate::helpEvent(QHelpEvent* event, QAbstractItemView* view, co
     if (event->type() != QEvent::ToolTip || !index.isValid()) {
         return QStyledItemDelegate::helpEvent(event, view, option, index);
     }
+    // A cell's own tip (why its value failed) says more than its text.
+    const QString own = index.data(Qt::ToolTipRole).toString();
+    if (!own.isEmpty()) {
+        QToolTip::showText(event->globalPos(), own, view->viewport(), option.rect);
+        return true;
+    }
     const QString text = index.data(Qt::DisplayRole).toString();
     if (!text.isEmpty() && sizeHint(option, index).width() > option.rect.width()) {
         QToolTip::showText(event->globalPos(), text, view->viewport(), option.rect);

@@ -4,8 +4,8 @@
 
 namespace quantora {
 
-// Shows a cell's whole text as a tip when the column is too narrow for it, and the list's own tip
-// over a cell that shows its text whole.
+// Shows a cell's own tip when it has one, else its whole text when the column is too narrow for
+// it, and the list's own tip over a cell that shows its text whole.
 class ElidedTipDelegate : public QStyledItemDelegate {
     Q_OBJECT
 

@@ -1,10 +1,9 @@
 #include "update/web_grab_session.h"
 
-#include <curl/curl.h>
-
 #include <cstdio>
 #include <utility>
 
+#include "update/curl_library.h"
 #include "update/session_status.h"
 #include "update/web_grab_client.h"
 
@@ -57,16 +56,22 @@ int OnTrace(CURL*, curl_infotype type, char*, std::size_t, void* data) {
     return 0;
 }
 
+// Every call below is made by a session, and a session exists only once the library is loaded.
+const CurlLibrary& Library() {
+    std::string ignored;
+    return *Curl(ignored);
+}
+
 std::string HostOf(const std::string& url) {
     std::string host;
-    CURLU* parts = curl_url();
+    CURLU* parts = Library().url();
     char* text = nullptr;
-    if (parts != nullptr && curl_url_set(parts, CURLUPART_URL, url.c_str(), 0) == CURLUE_OK &&
-        curl_url_get(parts, CURLUPART_HOST, &text, 0) == CURLUE_OK) {
+    if (parts != nullptr && Library().url_set(parts, CURLUPART_URL, url.c_str(), 0) == CURLUE_OK &&
+        Library().url_get(parts, CURLUPART_HOST, &text, 0) == CURLUE_OK) {
         host = text;
     }
-    curl_free(text);
-    curl_url_cleanup(parts);
+    Library().free(text);
+    Library().url_cleanup(parts);
     return host;
 }
 
@@ -78,8 +83,13 @@ std::string Cut(std::string text) {
 }  // namespace
 
 std::unique_ptr<CWebGrabSession> CWebGrabSession::Open(std::string agent, StatusWindow* statusWindow) {
-    static const bool ready = curl_global_init(CURL_GLOBAL_DEFAULT) == CURLE_OK;
-    CURL* handle = ready ? curl_easy_init() : nullptr;
+    std::string error;
+    const CurlLibrary* curl = Curl(error);
+    if (curl == nullptr) {
+        if (statusWindow != nullptr) statusWindow->SetStatusText(error);
+        return nullptr;
+    }
+    CURL* handle = curl->easy_init();
     if (handle == nullptr) return nullptr;
     std::unique_ptr<CWebGrabSession> session(new CWebGrabSession(handle, std::move(agent), statusWindow));
     session->ShowEvent(is::kHandleCreated);
@@ -90,7 +100,7 @@ CWebGrabSession::CWebGrabSession(void* handle, std::string agent, StatusWindow* 
     : handle_(handle), agent_(std::move(agent)), statusWindow_(statusWindow) {}
 
 CWebGrabSession::~CWebGrabSession() {
-    if (handle_ != nullptr) curl_easy_cleanup(static_cast<CURL*>(handle_));
+    if (handle_ != nullptr) Library().easy_cleanup(static_cast<CURL*>(handle_));
 }
 
 void CWebGrabSession::SetStatus(std::string text) {
@@ -131,34 +141,34 @@ void CWebGrabSession::HeaderLine(std::string_view line) {
 
 void CWebGrabSession::ApplyOptions(const std::string& url, const FetchLimits& limits, char* errorText) {
     CURL* handle = static_cast<CURL*>(handle_);
-    curl_easy_setopt(handle, CURLOPT_URL, url.c_str());
-    curl_easy_setopt(handle, CURLOPT_USERAGENT, agent_.c_str());
-    curl_easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
-    curl_easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
-    curl_easy_setopt(handle, CURLOPT_BUFFERSIZE, kChunkBytes);
-    curl_easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.connectTimeout.count()));
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, limits.lowSpeedBytesPerSecond);
-    curl_easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.lowSpeedWindow.count()));
-    curl_easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBodyBytes));
-    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
-    curl_easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
-    if (!limits.extraCaFile.empty()) curl_easy_setopt(handle, CURLOPT_CAINFO, limits.extraCaFile.c_str());
-    curl_easy_setopt(handle, CURLOPT_WRITEFUNCTION, OnBody);
-    curl_easy_setopt(handle, CURLOPT_WRITEDATA, this);
-    curl_easy_setopt(handle, CURLOPT_HEADERFUNCTION, OnHeader);
-    curl_easy_setopt(handle, CURLOPT_HEADERDATA, this);
-    curl_easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
-    curl_easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, OnProgress);
-    curl_easy_setopt(handle, CURLOPT_XFERINFODATA, this);
-    curl_easy_setopt(handle, CURLOPT_SOCKOPTFUNCTION, OnSocket);
-    curl_easy_setopt(handle, CURLOPT_SOCKOPTDATA, this);
-    curl_easy_setopt(handle, CURLOPT_PREREQFUNCTION, OnConnected);
-    curl_easy_setopt(handle, CURLOPT_PREREQDATA, this);
+    Library().easy_setopt(handle, CURLOPT_URL, url.c_str());
+    Library().easy_setopt(handle, CURLOPT_USERAGENT, agent_.c_str());
+    Library().easy_setopt(handle, CURLOPT_PROTOCOLS_STR, "http,https");
+    Library().easy_setopt(handle, CURLOPT_NOSIGNAL, 1L);
+    Library().easy_setopt(handle, CURLOPT_ERRORBUFFER, errorText);
+    Library().easy_setopt(handle, CURLOPT_BUFFERSIZE, kChunkBytes);
+    Library().easy_setopt(handle, CURLOPT_CONNECTTIMEOUT, static_cast<long>(limits.connectTimeout.count()));
+    Library().easy_setopt(handle, CURLOPT_LOW_SPEED_LIMIT, limits.lowSpeedBytesPerSecond);
+    Library().easy_setopt(handle, CURLOPT_LOW_SPEED_TIME, static_cast<long>(limits.lowSpeedWindow.count()));
+    Library().easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBodyBytes));
+    Library().easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
+    Library().easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
+    if (!limits.extraCaFile.empty()) Library().easy_setopt(handle, CURLOPT_CAINFO, limits.extraCaFile.c_str());
+    Library().easy_setopt(handle, CURLOPT_WRITEFUNCTION, OnBody);
+    Library().easy_setopt(handle, CURLOPT_WRITEDATA, this);
+    Library().easy_setopt(handle, CURLOPT_HEADERFUNCTION, OnHeader);
+    Library().easy_setopt(handle, CURLOPT_HEADERDATA, this);
+    Library().easy_setopt(handle, CURLOPT_NOPROGRESS, 0L);
+    Library().easy_setopt(handle, CURLOPT_XFERINFOFUNCTION, OnProgress);
+    Library().easy_setopt(handle, CURLOPT_XFERINFODATA, this);
+    Library().easy_setopt(handle, CURLOPT_SOCKOPTFUNCTION, OnSocket);
+    Library().easy_setopt(handle, CURLOPT_SOCKOPTDATA, this);
+    Library().easy_setopt(handle, CURLOPT_PREREQFUNCTION, OnConnected);
+    Library().easy_setopt(handle, CURLOPT_PREREQDATA, this);
     // The trace callback is the one place libcurl tells that the request went out.
-    curl_easy_setopt(handle, CURLOPT_DEBUGFUNCTION, OnTrace);
-    curl_easy_setopt(handle, CURLOPT_DEBUGDATA, this);
-    curl_easy_setopt(handle, CURLOPT_VERBOSE, 1L);
+    Library().easy_setopt(handle, CURLOPT_DEBUGFUNCTION, OnTrace);
+    Library().easy_setopt(handle, CURLOPT_DEBUGDATA, this);
+    Library().easy_setopt(handle, CURLOPT_VERBOSE, 1L);
 }
 
 bool CWebGrabSession::Get(const std::string& url, std::vector<std::uint8_t>& body, const FetchLimits& limits) {
@@ -175,8 +185,8 @@ bool CWebGrabSession::Get(const std::string& url, std::vector<std::uint8_t>& bod
     ApplyOptions(url, limits, errorText);
     ShowEvent(is::kResolvingName);
     start_ = std::chrono::steady_clock::now();
-    const CURLcode code = curl_easy_perform(static_cast<CURL*>(handle_));
-    curl_easy_setopt(static_cast<CURL*>(handle_), CURLOPT_ERRORBUFFER, nullptr);
+    const CURLcode code = Library().easy_perform(static_cast<CURL*>(handle_));
+    Library().easy_setopt(static_cast<CURL*>(handle_), CURLOPT_ERRORBUFFER, nullptr);
     const bool whole = Judge(code, errorText, body);
     body_ = nullptr;
     if (!whole) body.clear();
@@ -193,12 +203,12 @@ bool CWebGrabSession::Judge(int curlCode, const char* errorText, std::vector<std
         } else if (tooLarge_ || curlCode == CURLE_FILESIZE_EXCEEDED) {
             SetStatus("The answer is larger than any data file");
         } else {
-            SetStatus(Cut(errorText[0] != '\0' ? errorText : curl_easy_strerror(static_cast<CURLcode>(curlCode))));
+            SetStatus(Cut(errorText[0] != '\0' ? errorText : Library().easy_strerror(static_cast<CURLcode>(curlCode))));
         }
         return false;
     }
     long status = 0;
-    curl_easy_getinfo(static_cast<CURL*>(handle_), CURLINFO_RESPONSE_CODE, &status);
+    Library().easy_getinfo(static_cast<CURL*>(handle_), CURLINFO_RESPONSE_CODE, &status);
     if (status != kHttpOk && !(status == kHttpNotFound && ContainsNotFoundText(body))) {
         char text[64];
         std::snprintf(text, sizeof text, "The server answered HTTP status %ld", status);
@@ -212,7 +222,7 @@ bool CWebGrabSession::Judge(int curlCode, const char* errorText, std::vector<std
 void CWebGrabSession::CloseConnection() {
     if (handle_ == nullptr) return;
     if (connected_) ShowEvent(is::kClosingConnection);
-    curl_easy_cleanup(static_cast<CURL*>(handle_));
+    Library().easy_cleanup(static_cast<CURL*>(handle_));
     handle_ = nullptr;
     if (connected_) ShowEvent(is::kConnectionClosed);
     connected_ = false;

@@ -152,12 +152,18 @@ TEST_F(CliCommandsTest, ReportsUnitsItCannotPlace) {
         {{"convert", "abc", "m", "km"}, 1, "", {"Error: cannot convert \"abc\" from Meter to Kilometer: "}},
         {{"convert", "1/0", "m", "km"}, 1, "", {"from Meter to Kilometer: Divide by zero!"}},
         {{"convert", "102", "bin", "dec"}, 1, "", {"\"102\" from Binary to Decimal: "}},
+        {{"convert", "1.2.3", "m", "km"}, 1, "", {"from Meter to Kilometer: 1.2.3 is not a number"}},
     });
 }
 
 TEST_F(CliCommandsTest, EvaluatesFormulas) {
     Expect({
         {{"eval", "2+3*4"}, 0, "14.000000\n"},
+        // Numbers are read as the value field reads them, and zero prints unsigned.
+        {{"eval", "1,234.5*2"}, 0, "2469.000000\n"},
+        {{"eval", "x*2", "--x", "1,5"}, 0, "3.000000\n"},
+        {{"eval", "1.2.3"}, 1, "", {"1.2.3 is not a number"}},
+        {{"eval", "-0"}, 0, "0.000000\n"},
         {{"eval", "sin(x)", "--x", "90"}, 0, "1.000000\n"},
         {{"eval", "sin(x)", "--x", "90", "--angle", "rad"}, 0, "0.893997\n"},
         {{"eval", "sin(x)", "--x", "100", "--angle", "grad"}, 0, "1.000000\n"},

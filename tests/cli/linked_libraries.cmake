@@ -1,10 +1,11 @@
-# Fails when the program PROGRAM loads a Qt library. Run as: cmake -DPROGRAM=path -P linked_libraries.cmake
+# Fails when the program PROGRAM loads a Qt library or libcurl at start-up (libcurl is loaded only
+# when an update runs). Run as: cmake -DPROGRAM=path -P linked_libraries.cmake
 execute_process(COMMAND ldd ${PROGRAM} OUTPUT_VARIABLE libraries RESULT_VARIABLE failed)
 if(failed)
   message(FATAL_ERROR "ldd could not read ${PROGRAM}")
 endif()
-string(REGEX MATCHALL "libQt[^ \t\n]*" qt "${libraries}")
-if(qt)
-  message(FATAL_ERROR "${PROGRAM} loads ${qt}")
+string(REGEX MATCHALL "(libQt|libcurl)[^ \t\n]*" unwanted "${libraries}")
+if(unwanted)
+  message(FATAL_ERROR "${PROGRAM} loads ${unwanted}")
 endif()
-message(STATUS "${PROGRAM} loads no Qt library")
+message(STATUS "${PROGRAM} loads neither Qt nor libcurl")

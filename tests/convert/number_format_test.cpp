@@ -112,11 +112,14 @@ INSTANTIATE_TEST_SUITE_P(
                     FormatCase{-kInf, kSymbolsFirst, "", {{"Max", "1e999"}}, "-inf"}));
 
 // The symbols stand for magnitudes too small or too large to show, in every variant: zero and
-// negative values are printed like positive ones.
+// negative values are printed like positive ones. Zero, and whatever rounds to it, is a plain
+// unsigned zero in fixed notation.
 INSTANTIATE_TEST_SUITE_P(
     SignedValues, FormatResultTest,
-    testing::Values(FormatCase{0, kGeneral, "", {}, "0.000000e+000"},
-                    FormatCase{0, kSymbolsFirst, "", {}, "0.000000e+000"},
+    testing::Values(FormatCase{0, kGeneral, "", {}, "0.000000"}, FormatCase{-0.0, kGeneral, "", {}, "0.000000"},
+                    FormatCase{-0.0, kSymbolsFirst, "", {}, "0.000000"},
+                    FormatCase{-1e-7, kGeneral, "", {{"Min", "0"}, {"ExpMin", "0"}}, "0.000000"},
+                    FormatCase{-0.4, kSymbolsFirst, "", {{"Decimal", "0"}}, "0"},
                     FormatCase{0, kFixedOnly, "", {}, "0.000000"}, FormatCase{-3, kGeneral, "", {}, "-3.000000"},
                     FormatCase{-40, kSymbolsFirst, "", {}, "-40.000000"},
                     FormatCase{-1234.5, kFixedOnly, "", {}, "-1,234.500000"},
@@ -212,10 +215,10 @@ INSTANTIATE_TEST_SUITE_P(
                     PrintCase{9.9999996, 6, "10.000000", "1.000000e+001"}, PrintCase{999.5, 0, "1000", "1e+003"},
                     PrintCase{0.0004, 3, "0.000", "4.000e-004"}, PrintCase{0.0005, 3, "0.001", "5.000e-004"},
                     PrintCase{4e-7, 0, "0", "4e-007"}, PrintCase{0, 2, "0.00", "0.00e+000"},
-                    PrintCase{-1e-10, 2, "-0.00", "-1.00e-010"}, PrintCase{123456789, 1, "123456789.0", "1.2e+008"},
+                    PrintCase{-1e-10, 2, "0.00", "-1.00e-010"}, PrintCase{123456789, 1, "123456789.0", "1.2e+008"},
                     PrintCase{1.5e12, 6, "1500000000000.000000", "1.500000e+012"},
                     PrintCase{1.5e300, 1, "15" + std::string(299, '0') + ".0", "1.5e+300"},
-                    PrintCase{-2.5e-300, 2, "-0.00", "-2.50e-300"},
+                    PrintCase{-2.5e-300, 2, "0.00", "-2.50e-300"},
                     PrintCase{5e-324, 0, "0", "5e-324"},
                     PrintCase{1.0 / 3, 20, "0.33333333333333330000", "3.33333333333333300000e-001"}));
 

@@ -89,7 +89,7 @@ TEST(GeneralConversionTest, ConvertsThroughTheBaseUnit) {
          {{101, "metre", "*1"}, {102, "none", "*0"}, {103, "km", "*1000"}},
          0,
          "0",
-         {"0", "nan", "0.000000e+000"}},
+         {"0", "nan", "0.000000"}},
         {"large results get the big symbol", kLength, kMetres, 1, "1e12", {">>", "1e12", ">>"}},
     };
     for (const ConversionCase& c : cases) ExpectRows(c);
@@ -258,6 +258,56 @@ TEST(NumberSystemsConversionTest, FiveFormsBecomeTheFiveRows) {
         {"unreadable text", 17, forms, 0, "12", {"Error", "Error", "Error", "Error", "Error"}},
     };
     for (const ConversionCase& c : cases) ExpectRows(c);
+}
+
+// A row is flagged by what happened to it, not by its text: a failed row may show a symbol, and a
+// refused typed number fails every row but the source.
+TEST(ConvertUnitsTest, EveryRowThatCouldNotBeComputedIsFlaggedWithItsReason) {
+    const std::vector<UnitEntry> forms = {
+        {101, "Binary", ""}, {102, "Decimal", ""}, {103, "Hexadecimal", ""}, {104, "Octal", ""}, {105, "Roman", ""}};
+    const std::vector<UnitEntry> cycle = {{101, "metre", "*1"}, {102, "a", "*2", 103}, {103, "b", "*3", 102}};
+    struct Case {
+        const char* label;
+        std::int32_t categoryId;
+        std::vector<UnitEntry> units;
+        std::size_t sourceRow;
+        const char* typed;
+        std::vector<bool> failed;
+        const char* reason;
+    };
+    const Case cases[] = {
+        {"faulty destination", kLength, {{101, "metre", "*1"}, {102, "bad", "*2)"}}, 0, "1", {false, true}, "Error"},
+        {"failed row under a symbol",
+         kLength,
+         {{101, "metre", "*1"}, {102, "bad", "*0)"}},
+         0,
+         "1",
+         {false, true},
+         "Error"},
+        {"typed number with no reading", kLength, kMetres, 1, "1.2.3", {true, false, true}, "not a number"},
+        {"reference cycle", kLength, cycle, 0, "1", {false, true, true}, "circle"},
+        {"no Roman numeral", 17, forms, 1, "4000000", {false, false, false, false, true}, "Roman"},
+        {"nothing failed", kLength, kMetres, 0, "1", {false, false, false}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.label);
+        const std::vector<UnitRecord> units = test::MakeUnits(c.categoryId, c.units);
+        const ConversionInput input{.typed = c.typed,
+                                    .categoryId = c.categoryId,
+                                    .units = units,
+                                    .sourceRow = c.sourceRow,
+                                    .angleMode = AngleUnit::kDegrees,
+                                    .temperatures = {},
+                                    .currencies = {}};
+        const ConversionResult result = test::RunConversion(input);
+        ASSERT_EQ(result.failures.size(), c.failed.size());
+        for (std::size_t row = 0; row < c.failed.size(); ++row) {
+            EXPECT_EQ(result.failures[row].failed, c.failed[row]) << row;
+            if (c.failed[row]) {
+                EXPECT_NE(result.failures[row].reason.find(c.reason), std::string::npos) << row;
+            }
+        }
+    }
 }
 
 TEST(ConvertUnitsTest, ComputesNothingWithoutTextOrSourceRow) {

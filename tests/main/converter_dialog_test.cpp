@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
+#include <cstdlib>
 #include <fstream>
 #include <memory>
 
@@ -535,6 +536,29 @@ TEST_F(ConverterWindowTest, LayoutHoldsEveryControlWithItsText) {
     EXPECT_EQ(Get<QAbstractButton>(id::kSwap).toolTip(), "Swap selected units between Source and destination");
     EXPECT_EQ(Destination().toolTip(), "Destination Units List,Double-click to copy selected value to clipboard");
     EXPECT_EQ(window_->windowTitle(), "Quantora");
+}
+
+// The list texts follow the C library's locale of the environment, as quantora-cli's do: a locale
+// that is not installed (LOCPATH names an empty folder) is the plain C form, not Qt's German.
+// Numbers are read by the same rule, and one that has no single reading fails every other row
+// with the reason as the value's tip.
+TEST_F(ConverterWindowTest, NumbersFollowTheEnvironmentLocaleAndAnUnreadableOneFailsWithItsReason) {
+    test::TempFolder noLocales;
+    setenv("LOCPATH", noLocales.Path().c_str(), 1);
+    setenv("LC_ALL", "de_DE.UTF-8", 1);
+    WriteSetting(profile_.Store(), "Seperator", "1");
+    Open();
+    Pick(Source(), length::kKilometer);
+    const std::vector<std::pair<QString, QString>> cases{
+        {"1234.5", "1234500.000000"}, {"1,5", "1500.000000"}, {"1,234.5", "Error"}, {"0", "0.000000"}};
+    for (const auto& [typed, meters] : cases) {
+        Type(typed);
+        const QTreeWidgetItem& meter = *Destination().topLevelItem(static_cast<int>(length::kMeter));
+        EXPECT_EQ(meter.text(2), meters) << typed.toStdString();
+        EXPECT_EQ(meter.toolTip(2).contains(typed), meters == "Error") << meter.toolTip(2).toStdString();
+    }
+    unsetenv("LC_ALL");
+    unsetenv("LOCPATH");
 }
 
 }  // namespace

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "cli/environment_number_locale.h"
+#include "convert/environment_number_locale.h"
 
 namespace quantora {
 

@@ -1,4 +1,4 @@
-#include "cli/environment_number_locale.h"
+#include "convert/environment_number_locale.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <string_view>
 
 #include "app/utf16.h"
-#include "cli/environment_number_locale.h"
+#include "convert/environment_number_locale.h"
 
 namespace quantora {
 
