@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "catalogue/file_error.h"
 #include "catalogue/name_order.h"
 
 namespace quantora {
@@ -32,10 +33,20 @@ Catalogue Catalogue::Build(const UnitDataSets& sets, bool commonUnitsMode, LoadR
     return catalogue;
 }
 
+// An empty or zeroed file opens and reads as no records; the user must hear of it rather than
+// see an empty window or a unit that seems not to exist.
 LoadReport Catalogue::Load(const std::filesystem::path& dataFolder, bool commonUnitsMode) {
     UnitDataSets sets;
     LoadReport report = LoadUnitDataSets(dataFolder, sets);
     *this = Build(sets, commonUnitsMode, report);
+    if (!report.complete) return report;
+    if (categories_.empty()) {
+        report.complete = false;
+        report.error = PathText(dataFolder / data_file::kCategories) + ": no categories";
+    } else if (std::ranges::all_of(unitTables_, [](const auto& table) { return table.empty(); })) {
+        report.complete = false;
+        report.error = PathText(dataFolder / data_file::kUnits) + ": no units";
+    }
     return report;
 }
 
