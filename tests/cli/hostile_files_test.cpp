@@ -86,6 +86,9 @@ TEST(CliHostileFiles, EveryRunEndsAndSaysWhatItRefused) {
         {"data/itemcust.dat", Damage::kSparse, "convert 5 km mi", 3, "itemcust.dat: 107374182400 bytes"},
         {"data/consts.dat", Damage::kSparse, "constants", 3, "consts.dat: 107374182400 bytes"},
         {"data/element.dat", Damage::kPipe, "elements", 3, "element.dat: not a regular file"},
+        // The installed version list is read before the server is asked, so no server is needed.
+        {"data/list.dat", Damage::kSparse, "update --server http://127.0.0.1:9/", 5, "list.dat: 107374182400 bytes"},
+        {"data/list.dat", Damage::kPipe, "update --server http://127.0.0.1:9/", 5, "list.dat: not a regular file"},
         {"bomb.xpq", Damage::kSparse, "eval --file bomb.xpq", 3, "bomb.xpq: 107374182400 bytes"},
         {"bomb.xpq", Damage::kDevice, "eval --file bomb.xpq", 3, "bomb.xpq: not a regular file"},
         {"bomb.xpq", Damage::kNone, "eval --file bomb.xpq", 1, "65536"},
