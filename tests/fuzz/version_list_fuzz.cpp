@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         if (!std::equal(again.begin(), again.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i * ListEntry::kSize))) {
             std::abort();
         }
-        if (entry.name.Text().size() >= 20 || entry.version.Text().size() >= 8) std::abort();
+        if (entry.name.Text().size() > 20 || entry.version.Text().size() > 8) std::abort();
         static_cast<void>(LeadingInteger(entry.version.Text()));
     }
     return 0;
