@@ -4,6 +4,8 @@
 #   ./build.sh test   install what is missing, build, run every test (plain, then under
 #                     AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzzers for a bounded time,
 #                     then the core tests cross-built for Windows under wine)
+#   ./build.sh fuzz-long   every fuzzer, one after the other at the lowest priority, until it has run
+#                     FUZZ_RUNS (10 million) inputs or FUZZ_LONG_SECONDS (1800) seconds
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -56,11 +58,15 @@ run_tests() {
     ctest --test-dir "$dir" --output-on-failure -j "$JOBS" --timeout 300
 }
 
+# Runs every fuzzer for FUZZ_SECONDS over its seeds: those kept in tests/fuzz/corpus and those cut
+# from the data files the plain build made. Extra arguments go to each fuzzer.
 run_fuzzers() {
     local dir=build-fuzz
     cmake -S . -B "$dir" -G Ninja -Wno-dev -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER=clang++ "${PROGRAM_FLAGS[@]}" \
         -DQUANTORA_FUZZ=ON -DQUANTORA_TESTS=OFF -DQUANTORA_BENCH=OFF >/dev/null
     cmake --build "$dir" -j "$JOBS" --target fuzzers
+    mkdir -p "$dir/corpus"
+    python3 tools/fuzz_seeds.py build/bin/data "$dir/corpus"
     for fuzzer in "$dir"/fuzz/*_fuzz; do
         [ -x "$fuzzer" ] || continue
         local name corpus
@@ -69,7 +75,7 @@ run_fuzzers() {
         mkdir -p "$corpus"
         cp -r "tests/fuzz/corpus/$name/." "$corpus/" 2>/dev/null || true
         echo "Fuzzing $name for ${FUZZ_SECONDS}s"
-        "$fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 "$corpus" 2>&1 | tail -n 12
+        "$fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 "$@" "$corpus" 2>&1 | tail -n 12
     done
 }
 
@@ -146,8 +152,15 @@ case "${1:-}" in
         timed run_fuzzers
         timed test_windows
         ;;
+    fuzz-long)
+        install_missing
+        cmake -S . -B build -G Ninja -Wno-dev -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${PROGRAM_FLAGS[@]}" >/dev/null
+        cmake --build build -j "$JOBS" --target quantora_units_data quantora_lists_data
+        renice -n 19 $$ >/dev/null
+        FUZZ_SECONDS=${FUZZ_LONG_SECONDS:-1800} run_fuzzers -runs="${FUZZ_RUNS:-10000000}"
+        ;;
     *)
-        echo "usage: $0 run|test" >&2
+        echo "usage: $0 run|test|fuzz-long" >&2
         exit 2
         ;;
 esac

@@ -1,13 +1,13 @@
 #include "app/data_paths.h"
 
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <utility>
 #include <vector>
 
 #include "catalogue/file_error.h"
+#include "catalogue/file_replace.h"
 #include "catalogue/safe_write.h"
+#include "catalogue/whole_file.h"
 
 namespace quantora {
 
@@ -18,21 +18,16 @@ std::filesystem::path& ChosenDataFolder() {
     return folder;
 }
 
-std::optional<std::vector<std::uint8_t>> ReadWhole(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    if (!in) return std::nullopt;
-    std::vector<std::uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-    if (in.bad()) return std::nullopt;
-    return bytes;
-}
+// Above every data file's largest sensible size; the readers refuse a copy that is too large for its kind.
+constexpr std::uint64_t kMaxCopiedBytes = std::uint64_t{64} << 20;
 
 std::optional<std::string> CopyMissingFile(const std::filesystem::path& file, const std::filesystem::path& to) {
     std::error_code error;
     const std::filesystem::path target = to / file.filename();
     if (!std::filesystem::is_regular_file(file, error) || std::filesystem::exists(target, error)) return std::nullopt;
-    const auto bytes = ReadWhole(file);
-    if (!bytes) return FileError(file);
-    return WriteFileAtomically(target, *bytes);
+    const WholeFile read = ReadWholeFile(file, kMaxCopiedBytes);
+    if (!read.opened) return read.error;
+    return WriteFileAtomically(target, read.bytes);
 }
 
 std::optional<std::string> CopyMissingFiles(const std::filesystem::path& from, const std::filesystem::path& to) {
@@ -58,16 +53,9 @@ std::filesystem::path HelpPagePath(const std::filesystem::path& executableFolder
     return executableFolder / "help" / std::filesystem::path(page);
 }
 
+// A fixed name would meet whatever a user or another program put there: a link, a pipe, a folder.
 bool IsFolderWritable(const std::filesystem::path& folder) {
-    const std::filesystem::path probe = folder / ".quantora-write-check";
-    bool writable = false;
-    {
-        std::ofstream out(probe, std::ios::binary | std::ios::trunc);
-        writable = out.good();
-    }
-    std::error_code ignored;
-    if (writable) std::filesystem::remove(probe, ignored);
-    return writable;
+    return file_replace::CanCreateNewFile(folder / (".quantora-write-check." + RandomFileTag()));
 }
 
 DataFolderChoice ChooseDataFolder(const std::filesystem::path& installed, const std::filesystem::path& perUser,

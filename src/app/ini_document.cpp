@@ -28,6 +28,7 @@ struct LineBounds {
     std::size_t start = 0;
     std::size_t end = 0;
     std::optional<std::size_t> equals;
+    bool openQuote = false;
 };
 
 LineBounds NextLine(std::string_view data, std::size_t at) {
@@ -68,7 +69,17 @@ LineBounds NextLine(std::string_view data, std::size_t at) {
         }
     }
     line.end = i;
+    line.openQuote = inQuotes;
     return line;
+}
+
+// The line's text as written: an open quote is closed, and a lone backslash before it, which would
+// take the closing quote with it, is dropped.
+std::string ClosedText(std::string text) {
+    const std::size_t lastOther = text.find_last_not_of('\\');
+    const std::size_t backslashes = text.size() - (lastOther == std::string::npos ? 0 : lastOther + 1);
+    if (backslashes % 2 == 1) text.pop_back();
+    return text + '"';
 }
 
 std::string SectionOf(std::string_view header) {
@@ -113,7 +124,8 @@ IniDocument::IniDocument(std::string_view text) {
                   .trail = {},
                   .section = {},
                   .equals = std::nullopt,
-                  .key = {}};
+                  .key = {},
+                  .openQuote = bounds.openQuote};
         if (line.text.starts_with('[')) {
             section = SectionOf(line.text);
         } else if (bounds.equals) {
@@ -148,6 +160,7 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
         Line& line = lines_[static_cast<std::size_t>(existing - lines_.data())];
         line.text = std::move(text);
         line.equals = line.text.find('=');
+        line.openQuote = false;
         return;
     }
     Line entry{.lead = "\n",
@@ -155,7 +168,8 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
                .trail = {},
                .section = std::string(section),
                .equals = {},
-               .key = std::string(key)};
+               .key = std::string(key),
+               .openQuote = false};
     entry.equals = entry.text.find('=');
     const auto last =
         std::ranges::find_if(lines_.rbegin(), lines_.rend(), [&](const Line& line) { return line.section == section; });
@@ -169,14 +183,17 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
                       .trail = {},
                       .section = std::string(section),
                       .equals = {},
-                      .key = {}});
+                      .key = {},
+                      .openQuote = false});
     lines_.push_back(std::move(entry));
     if (tail_.empty()) tail_ = "\n";
 }
 
 std::string IniDocument::Text() const {
     std::string text;
-    for (const Line& line : lines_) text.append(line.lead).append(line.text).append(line.trail);
+    for (const Line& line : lines_) {
+        text.append(line.lead).append(line.openQuote ? ClosedText(line.text) : line.text).append(line.trail);
+    }
     return text + tail_;
 }
 

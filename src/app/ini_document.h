@@ -33,6 +33,9 @@ private:
         std::string section;
         std::optional<std::size_t> equals;
         std::string key;
+        // The file ended inside a quote opened on this line: closed when written, or every line
+        // written after it would become part of its value.
+        bool openQuote = false;
     };
 
     const Line* Find(std::string_view section, std::string_view key) const;

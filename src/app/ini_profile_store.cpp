@@ -1,7 +1,5 @@
 #include "app/ini_profile_store.h"
 
-#include <fstream>
-#include <iterator>
 #include <span>
 #include <string>
 #include <system_error>
@@ -12,17 +10,10 @@
 
 namespace quantora {
 
-namespace {
+IniProfileStore::IniProfileStore(std::filesystem::path file) : IniProfileStore(file, ReadProfileFile(file)) {}
 
-std::string ReadWholeFile(const std::filesystem::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
-
-}  // namespace
-
-IniProfileStore::IniProfileStore(std::filesystem::path file)
-    : file_(std::move(file)), document_(ReadWholeFile(file_)) {}
+IniProfileStore::IniProfileStore(std::filesystem::path file, ProfileFileRead read)
+    : file_(std::move(file)), problem_(std::move(read.problem)), document_(read.text) {}
 
 std::optional<StoredValue> IniProfileStore::Read(std::string_view section, std::string_view entry) const {
     const std::optional<std::string_view> raw = document_.Value(section, ProfileKeyOf(entry));
@@ -34,6 +25,7 @@ std::optional<StoredValue> IniProfileStore::Read(std::string_view section, std::
 
 bool IniProfileStore::Store(std::string_view section, std::string_view entry, std::u16string_view stored) {
     document_.SetValue(section, ProfileKeyOf(entry), EscapeIniValue(stored));
+    if (problem_) return false;
     std::error_code error;
     std::filesystem::create_directories(file_.parent_path(), error);
     const std::string text = document_.Text();

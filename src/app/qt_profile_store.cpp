@@ -2,7 +2,9 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 
+#include "app/profile_file.h"
 #include "app/profile_key.h"
 
 namespace quantora {
@@ -17,8 +19,36 @@ QString KeyOf(std::string_view section, std::string_view entry) {
     return FromUtf8(section) + QLatin1Char('/') + QString::fromStdString(ProfileKeyOf(entry));
 }
 
-std::unique_ptr<QSettings> UserSettings(const QString& applicationName) {
-    return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization, applicationName);
+std::filesystem::path PathOf(const QString& file) { return std::filesystem::path(file.toStdU16String()); }
+
+// Where QSettings keeps the user's file outside Windows; on Windows the registry, which needs no check.
+std::optional<std::filesystem::path> UserSettingsFile(const QString& applicationName) {
+#ifdef Q_OS_WIN
+    Q_UNUSED(applicationName);
+    return std::nullopt;
+#else
+    return PathOf(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/') +
+                  QLatin1String(kOrganization) + QLatin1Char('/') + applicationName + QStringLiteral(".conf"));
+#endif
+}
+
+}  // namespace
+
+// QSettings reads its file as it is made and later replaces whatever the name leads to, so the file
+// is looked at first; one that cannot be used leaves the settings in memory only.
+QtProfileStore::QtProfileStore(const std::optional<std::filesystem::path>& file,
+                               const std::function<std::unique_ptr<QSettings>()>& make) {
+    if (file) problem_ = ReadProfileFile(*file).problem;
+    if (!problem_) settings_ = make();
+}
+
+namespace {
+
+QtProfileStore UserSettings(const QString& applicationName) {
+    return QtProfileStore(UserSettingsFile(applicationName), [&] {
+        return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope, kOrganization,
+                                           applicationName);
+    });
 }
 
 }  // namespace
@@ -31,18 +61,19 @@ QString ProfileApplicationName() {
 
 QtProfileStore::QtProfileStore() : QtProfileStore(UserSettings(ProfileApplicationName())) {}
 
-QtProfileStore QtProfileStore::OfApplication(const QString& applicationName) {
-    return QtProfileStore(UserSettings(applicationName));
-}
-
-QtProfileStore::QtProfileStore(std::unique_ptr<QSettings> settings) : settings_(std::move(settings)) {}
+QtProfileStore QtProfileStore::OfApplication(const QString& applicationName) { return UserSettings(applicationName); }
 
 QtProfileStore::QtProfileStore(const QString& iniFile)
-    : settings_(std::make_unique<QSettings>(iniFile, QSettings::IniFormat)) {}
+    : QtProfileStore(PathOf(iniFile), [&] { return std::make_unique<QSettings>(iniFile, QSettings::IniFormat); }) {}
+
+QVariant QtProfileStore::Value(std::string_view section, std::string_view entry) const {
+    const QString key = KeyOf(section, entry);
+    return settings_ ? settings_->value(key) : inMemory_.value(key);
+}
 
 std::string QtProfileStore::ReadText(std::string_view section, std::string_view entry,
                                      std::string_view fallback) const {
-    const QVariant value = settings_->value(KeyOf(section, entry));
+    const QVariant value = Value(section, entry);
     if (!value.isValid()) return std::string(fallback);
     return value.toString().toStdString();
 }
@@ -53,7 +84,7 @@ bool QtProfileStore::WriteText(std::string_view section, std::string_view entry,
 
 std::int32_t QtProfileStore::ReadInt(std::string_view section, std::string_view entry, std::int32_t fallback) const {
     bool ok = false;
-    const int value = settings_->value(KeyOf(section, entry)).toInt(&ok);
+    const int value = Value(section, entry).toInt(&ok);
     return ok ? value : fallback;
 }
 
@@ -63,7 +94,7 @@ bool QtProfileStore::WriteInt(std::string_view section, std::string_view entry, 
 
 std::optional<std::vector<std::uint8_t>> QtProfileStore::ReadBinary(std::string_view section,
                                                                     std::string_view entry) const {
-    const QVariant value = settings_->value(KeyOf(section, entry));
+    const QVariant value = Value(section, entry);
     if (!value.isValid()) return std::nullopt;
     const QByteArray bytes = value.toByteArray();
     return std::vector<std::uint8_t>(bytes.begin(), bytes.end());
@@ -75,9 +106,15 @@ bool QtProfileStore::WriteBinary(std::string_view section, std::string_view entr
                  QByteArray(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())));
 }
 
-void QtProfileStore::Sync() { settings_->sync(); }
+void QtProfileStore::Sync() {
+    if (settings_) settings_->sync();
+}
 
 bool QtProfileStore::Store(std::string_view section, std::string_view entry, const QVariant& value) {
+    if (!settings_) {
+        inMemory_.insert(KeyOf(section, entry), value);
+        return false;
+    }
     settings_->setValue(KeyOf(section, entry), value);
     return settings_->status() == QSettings::NoError && settings_->isWritable();
 }

@@ -1,8 +1,13 @@
 #pragma once
 
+#include <QHash>
 #include <QSettings>
 #include <QString>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "app/profile_store.h"
 
@@ -32,11 +37,20 @@ public:
     // Writes pending changes to the medium.
     void Sync();
 
-private:
-    explicit QtProfileStore(std::unique_ptr<QSettings> settings);
+    // Why the profile's file is left alone and the settings kept in memory, when they are.
+    const std::optional<std::string>& Problem() const { return problem_; }
 
+    // Over the settings `make` gives, unless `file` cannot be used.
+    QtProfileStore(const std::optional<std::filesystem::path>& file,
+                   const std::function<std::unique_ptr<QSettings>()>& make);
+
+private:
+    QVariant Value(std::string_view section, std::string_view entry) const;
     bool Store(std::string_view section, std::string_view entry, const QVariant& value);
+
+    std::optional<std::string> problem_;
     std::unique_ptr<QSettings> settings_;
+    QHash<QString, QVariant> inMemory_;
 };
 
 // The application name the profile is kept under: the executable's file name without extension.

@@ -122,6 +122,7 @@ int RunProgram(int& argc, char** argv) {
     const std::filesystem::path executableFolder = ExecutableFolder();
     ChooseWhereDataLives(executableFolder, prompts);
     QtProfileStore profile;
+    if (profile.Problem()) prompts.Message(*profile.Problem(), "Quantora");
     QtWindowLaunchers launchers(executableFolder, profile);
     StartupSequence(profile, launchers, prompts, ProgramArguments(), [&] {
         return std::make_unique<CConverterDlg>(profile, executableFolder, launchers);

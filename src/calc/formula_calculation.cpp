@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string>
+#include <utility>
 
 #include "convert/decimal_print.h"
 #include "convert/leading_number.h"
@@ -14,7 +16,8 @@ namespace {
 constexpr int kResultDecimals = 6;
 constexpr std::string_view kPositionWords = "Error found on position";
 
-void ReplaceAll(std::string& text, char letter, std::string_view replacement) {
+// False, leaving `text` as it was, when the result would pass kMaxSubstitutedLength.
+bool ReplaceAll(std::string& text, char letter, std::string_view replacement) {
     std::string out;
     out.reserve(text.size());
     for (const char c : text) {
@@ -23,8 +26,10 @@ void ReplaceAll(std::string& text, char letter, std::string_view replacement) {
         } else {
             out.push_back(c);
         }
+        if (out.size() > kMaxSubstitutedLength) return false;
     }
     text = std::move(out);
+    return true;
 }
 
 void EraseAll(std::string& text, std::string_view part) {
@@ -36,13 +41,19 @@ char Lower(char capital) { return static_cast<char>(capital - 'A' + 'a'); }
 
 }  // namespace
 
-std::string SubstituteVariables(std::string formula, const FormulaInputs& inputs) {
+std::optional<std::string> SubstituteVariables(std::string formula, const FormulaInputs& inputs) {
     for (std::size_t i = 0; i < inputs.variables.size(); ++i) {
         const char capital = FormulaRecord::kVariableNames[i];
-        ReplaceAll(formula, capital, inputs.variables[i]);
-        ReplaceAll(formula, Lower(capital), inputs.variables[i]);
+        if (!ReplaceAll(formula, capital, inputs.variables[i]) ||
+            !ReplaceAll(formula, Lower(capital), inputs.variables[i])) {
+            return std::nullopt;
+        }
     }
     return formula;
+}
+
+std::string TooLongText() {
+    return "Formula longer than " + std::to_string(kMaxSubstitutedLength) + " characters with its variables put in";
 }
 
 int ErrorPosition(std::string_view error) {
@@ -66,7 +77,9 @@ FieldEdit MarkErrorPosition(const std::string& formula, int position) {
 }
 
 CalculationOutcome CalculateFormula(FormulaParser& parser, const FormulaInputs& inputs, int angleUnit) {
-    const std::string formula = SubstituteVariables(inputs.formula, inputs);
+    const std::optional<std::string> substituted = SubstituteVariables(inputs.formula, inputs);
+    if (!substituted) return {true, TooLongText(), 0, {inputs.formula, 0, 0}};
+    const std::string& formula = *substituted;
     std::string error;
     const double value = parser.Evaluate(formula, LeadingDecimal(inputs.x), error, std::max(angleUnit, 1));
     if (error.empty()) return {false, PrintFixed(value, kResultDecimals), 0, {}};

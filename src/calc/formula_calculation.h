@@ -1,6 +1,8 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -20,9 +22,17 @@ struct FormulaInputs {
 
 inline constexpr std::string_view kCalculationErrorText = "Error caculation at cursor position";
 
+// Far above any formula a person writes. Each variable may hold the next ones many times over, so
+// without a bound a formula file of a few kilobytes grows past any memory.
+inline constexpr std::size_t kMaxSubstitutedLength = 65536;
+
 // Each variable replaces its capital and then its small letter, F first and Z last, as plain text:
 // no parentheses are added, and a text put in is itself open to the replacements that follow.
-std::string SubstituteVariables(std::string formula, const FormulaInputs& inputs);
+// Nothing when the text would grow past kMaxSubstitutedLength.
+std::optional<std::string> SubstituteVariables(std::string formula, const FormulaInputs& inputs);
+
+// The calculation's fault when the substituted formula would be too long.
+std::string TooLongText();
 
 // The place the evaluator's fault text names; 0 when it names none.
 int ErrorPosition(std::string_view error);
@@ -32,7 +42,7 @@ FieldEdit MarkErrorPosition(const std::string& formula, int position);
 
 struct CalculationOutcome {
     bool failed = false;
-    std::string result;  // "%f" of the value, or kCalculationErrorText
+    std::string result;  // "%f" of the value, kCalculationErrorText or TooLongText()
     int errorPosition = 0;
     FieldEdit marked;  // when failed: what the formula field shows
 };

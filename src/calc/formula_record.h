@@ -16,6 +16,8 @@ namespace quantora {
 // The one record of a formula file: the formula window's texts and its angle unit.
 struct FormulaRecord {
     static constexpr std::size_t kSize = 2884;
+    // A formula file holds one record; a few more are read as the window reads them.
+    static constexpr std::size_t kMaxRecords = 16;
     // The window's variables in the order the record stores them.
     static constexpr std::string_view kVariableNames = "FJKMUVZ";
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <memory>
 
+#include "catalogue/file_error.h"
 #include "catalogue/name_order.h"
 
 namespace quantora {
@@ -37,10 +38,20 @@ std::string Catalogue::CurrencyNote(std::span<const std::string> names) const {
     return CurrencyRatesNote(ratesStamp_, currencies_, names);
 }
 
+// An empty or zeroed file opens and reads as no records; the user must hear of it rather than
+// see an empty window or a unit that seems not to exist.
 LoadReport Catalogue::Load(const std::filesystem::path& dataFolder, bool commonUnitsMode) {
     UnitDataSets sets;
     LoadReport report = LoadUnitDataSets(dataFolder, sets);
     *this = Build(sets, commonUnitsMode, report);
+    if (!report.complete) return report;
+    if (categories_.empty()) {
+        report.complete = false;
+        report.error = PathText(dataFolder / data_file::kCategories) + ": no categories";
+    } else if (std::ranges::all_of(unitTables_, [](const auto& table) { return table.empty(); })) {
+        report.complete = false;
+        report.error = PathText(dataFolder / data_file::kUnits) + ": no units";
+    }
     return report;
 }
 

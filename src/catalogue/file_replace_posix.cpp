@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -37,7 +38,59 @@ std::optional<std::string> SyncFolder(const std::filesystem::path& folder) {
     return reason;
 }
 
+// Reads up to `count` bytes; fewer only at the end of the file.
+bool ReadAll(int fd, std::vector<std::uint8_t>& bytes, std::size_t count) {
+    bytes.resize(count);
+    std::size_t got = 0;
+    while (got < count) {
+        const ssize_t read = ::read(fd, bytes.data() + got, count - got);
+        if (read < 0 && errno == EINTR) continue;
+        if (read < 0) return false;
+        if (read == 0) break;
+        got += static_cast<std::size_t>(read);
+    }
+    bytes.resize(got);
+    return true;
+}
+
+FileContent Failed(FileContent::Status status) {
+    FileContent content;
+    content.status = status;
+    content.reason = LastReason();
+    return content;
+}
+
 }  // namespace
+
+FileContent ReadRegularFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
+    // Non-blocking, or opening a pipe would wait for a writer that never comes.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY);
+    if (fd < 0) return Failed(errno == ENOENT ? FileContent::Status::kMissing : FileContent::Status::kFailed);
+    FileContent content;
+    struct stat info {};
+    if (::fstat(fd, &info) != 0) {
+        content = Failed(FileContent::Status::kFailed);
+    } else if (!S_ISREG(info.st_mode)) {
+        content.status = FileContent::Status::kNotRegular;
+    } else if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+        content.status = FileContent::Status::kTooLarge;
+        content.size = static_cast<std::uint64_t>(info.st_size);
+    } else if (!ReadAll(fd, content.bytes, static_cast<std::size_t>(info.st_size))) {
+        content = Failed(FileContent::Status::kFailed);
+    } else {
+        content.status = FileContent::Status::kRead;
+    }
+    ::close(fd);
+    return content;
+}
+
+bool CanCreateNewFile(const std::filesystem::path& path) {
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0600);
+    if (fd < 0) return false;
+    ::close(fd);
+    ::unlink(path.c_str());
+    return true;
+}
 
 std::optional<std::string> WriteNewFileToDisk(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -29,7 +29,66 @@ bool WriteAll(HANDLE file, std::span<const std::uint8_t> bytes) {
     return true;
 }
 
+// Reads up to `count` bytes in pieces that fit a DWORD count; fewer only at the end of the file.
+bool ReadAll(HANDLE file, std::vector<std::uint8_t>& bytes, std::size_t count) {
+    constexpr std::size_t kPiece = std::size_t{1} << 30;
+    bytes.resize(count);
+    std::size_t got = 0;
+    while (got < count) {
+        DWORD read = 0;
+        if (!::ReadFile(file, bytes.data() + got, static_cast<DWORD>(std::min(count - got, kPiece)), &read, nullptr)) {
+            return false;
+        }
+        if (read == 0) break;
+        got += read;
+    }
+    bytes.resize(got);
+    return true;
+}
+
+FileContent Failed(FileContent::Status status) {
+    FileContent content;
+    content.status = status;
+    content.reason = LastReason();
+    return content;
+}
+
 }  // namespace
+
+FileContent ReadRegularFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = ::GetLastError();
+        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
+        return Failed(missing ? FileContent::Status::kMissing : FileContent::Status::kFailed);
+    }
+    FileContent content;
+    LARGE_INTEGER size{};
+    if (::GetFileType(file) != FILE_TYPE_DISK) {
+        content.status = FileContent::Status::kNotRegular;
+    } else if (!::GetFileSizeEx(file, &size)) {
+        content = Failed(FileContent::Status::kFailed);
+    } else if (static_cast<std::uint64_t>(size.QuadPart) > maxBytes) {
+        content.status = FileContent::Status::kTooLarge;
+        content.size = static_cast<std::uint64_t>(size.QuadPart);
+    } else if (!ReadAll(file, content.bytes, static_cast<std::size_t>(size.QuadPart))) {
+        content = Failed(FileContent::Status::kFailed);
+    } else {
+        content.status = FileContent::Status::kRead;
+    }
+    ::CloseHandle(file);
+    return content;
+}
+
+// CREATE_NEW never opens what is there, a link included.
+bool CanCreateNewFile(const std::filesystem::path& path) {
+    const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_WRITE | DELETE, 0, nullptr, CREATE_NEW,
+                                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    ::CloseHandle(file);
+    return true;
+}
 
 std::optional<std::string> WriteNewFileToDisk(const std::filesystem::path& path, std::span<const std::uint8_t> bytes) {
     const HANDLE file =

@@ -15,6 +15,7 @@ namespace quantora {
 // `warnings` for what was left out (a fragment at the end).
 struct RecordSetLoad {
     bool opened = false;
+    bool missing = false;
     std::string error;
     std::vector<std::string> warnings;
 };
@@ -30,6 +31,7 @@ public:
         records_ = std::move(file.records);
         RecordSetLoad load;
         load.opened = file.opened;
+        load.missing = file.missing;
         if (!file.opened) {
             load.error = std::move(file.error);
         } else if (!file.error.empty()) {

@@ -34,6 +34,8 @@ inline constexpr bool UsesAngleMode(std::int32_t id) {
 
 struct CategoryRecord {
     static constexpr std::size_t kSize = 96;
+    // Ids stop at 1999; hidden and repeated records are tolerated twice over.
+    static constexpr std::size_t kMaxRecords = 4000;
 
     std::int32_t categoryId = 0;
     TextField<80> name;
@@ -51,6 +53,8 @@ struct CategoryRecord {
 
 struct UnitRecord {
     static constexpr std::size_t kSize = 488;
+    // Some 32 units for each of the 2000 categories.
+    static constexpr std::size_t kMaxRecords = 65536;
 
     std::int32_t categoryId = 0;
     std::int32_t unitId = 0;
@@ -75,6 +79,7 @@ struct UnitRecord {
 
 struct TemperatureRecord {
     static constexpr std::size_t kSize = 192;
+    static constexpr std::size_t kMaxRecords = 4000;
 
     std::int32_t fromUnitId = 0;
     std::int32_t toUnitId = 0;
@@ -91,6 +96,7 @@ struct TemperatureRecord {
 
 struct CurrencyRecord {
     static constexpr std::size_t kSize = 120;
+    static constexpr std::size_t kMaxRecords = 4000;
 
     TextField<104> name;
     double rate = 0.0;

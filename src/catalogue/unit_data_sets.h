@@ -39,8 +39,9 @@ struct UnitDataSets {
     RecordSet<CurrencyRecord> currencies;
 };
 
-// Reads the files in the catalogue's order. The user's files count as empty when they cannot be
-// opened; a required file that cannot be opened stops the load there.
+// Reads the files in the catalogue's order. The user's files count as empty when they are missing,
+// and as empty with a warning when they cannot be read; a required file that cannot be read stops
+// the load there.
 LoadReport LoadUnitDataSets(const std::filesystem::path& dataFolder, UnitDataSets& sets);
 
 }  // namespace quantora

@@ -81,6 +81,15 @@ public:
         const LoadReport report =
             catalogue_.Load(DataFolder(), ReadSettingFlag(environment_.profile, Setting::kCommonUnits));
         if (!report.complete) return Failure(cli_exit::kDataError, "quantora-cli: " + report.error);
+        CliOutcome outcome = Command();
+        // What the files lacked is said once, after the answer; a damaged data set is never a success.
+        for (const std::string& warning : report.warnings) outcome.err += "quantora-cli: " + warning + "\n";
+        if (!report.warnings.empty() && outcome.exitCode == cli_exit::kSuccess) outcome.exitCode = cli_exit::kDataError;
+        return outcome;
+    }
+
+private:
+    CliOutcome Command() const {
         switch (arguments_.command) {
             case CliCommand::kCategories: return Categories();
             case CliCommand::kUnits: return Units();
@@ -88,7 +97,6 @@ public:
         }
     }
 
-private:
     std::filesystem::path DataFolder() const {
         if (!arguments_.dataFolder) return environment_.dataFolder;
         // A path from UTF-8: the narrow constructor would read the system code page on Windows.

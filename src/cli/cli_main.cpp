@@ -19,8 +19,9 @@ void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data()
 int main(int argc, char* argv[]) {
     quantora::UseUtf8Console();
     const std::vector<std::string> args = quantora::Utf8Arguments(argc, argv);
-    const std::unique_ptr<quantora::ProfileStore> profile = quantora::OpenWindowProfile();
-    const quantora::CliEnvironment environment{*profile, quantora::ChooseDataFolder(quantora::ExecutableFolder()).folder,
+    const quantora::WindowProfile profile = quantora::OpenWindowProfile();
+    if (profile.problem) Write(stderr, "quantora-cli: " + *profile.problem + "\n");
+    const quantora::CliEnvironment environment{*profile.store, quantora::ChooseDataFolder(quantora::ExecutableFolder()).folder,
                                                quantora::EnvironmentNumberLocale()};
     const quantora::CliOutcome outcome = quantora::RunCli(args, environment);
     Write(stdout, outcome.out);

@@ -45,6 +45,7 @@ CliOutcome EvaluateFormulaFile(const CliArguments& arguments, const CliEnvironme
     const CalculationOutcome outcome =
         CalculateFormula(parser, InputsOf(state), AngleUnitFor(state, arguments, environment.profile));
     if (!outcome.failed) return {cli_exit::kSuccess, outcome.result + "\n", ""};
+    if (outcome.result != kCalculationErrorText) return {cli_exit::kCalculationError, "", outcome.result + "\n"};
     return {cli_exit::kCalculationError, "",
             Cp1252ToUtf8(outcome.result) + " " + std::to_string(outcome.errorPosition) + ": " +
                 Cp1252ToUtf8(outcome.marked.text) + "\n"};

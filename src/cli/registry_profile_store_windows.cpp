@@ -115,6 +115,6 @@ private:
 
 }  // namespace
 
-std::unique_ptr<ProfileStore> OpenWindowProfile() { return std::make_unique<RegistryProfileStore>(); }
+WindowProfile OpenWindowProfile() { return {std::make_unique<RegistryProfileStore>(), std::nullopt}; }
 
 }  // namespace quantora

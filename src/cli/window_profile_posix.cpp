@@ -1,6 +1,7 @@
 // Where QSettings keeps a user's INI profile outside Windows: $XDG_CONFIG_HOME, else ~/.config.
 #include <cstdlib>
 #include <filesystem>
+#include <utility>
 
 #include "app/ini_profile_store.h"
 #include "cli/window_profile.h"
@@ -21,8 +22,10 @@ std::filesystem::path ConfigFolder() {
 
 }  // namespace
 
-std::unique_ptr<ProfileStore> OpenWindowProfile() {
-    return std::make_unique<IniProfileStore>(ConfigFolder() / "Quantora" / "quantora.conf");
+WindowProfile OpenWindowProfile() {
+    auto store = std::make_unique<IniProfileStore>(ConfigFolder() / "Quantora" / "quantora.conf");
+    std::optional<std::string> problem = store->Problem();
+    return {std::move(store), std::move(problem)};
 }
 
 }  // namespace quantora

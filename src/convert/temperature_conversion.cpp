@@ -16,7 +16,11 @@ std::vector<std::optional<std::string>> ConvertTemperature(const ConversionInput
         const auto record = std::find_if(
             input.temperatures.begin(), input.temperatures.end(),
             [&](const TemperatureRecord& t) { return t.fromUnitId == sourceId && t.toUnitId == targetId; });
-        if (record == input.temperatures.end()) continue;
+        // Without its formula the value is unknown, and an unchanged old value would pass for an answer.
+        if (record == input.temperatures.end()) {
+            if (i != sourceRow) rows[i] = "Error";
+            continue;
+        }
         std::string chain(input.typed);
         chain += record->formula.Text();
         const double r = EvaluateChain(chain);

@@ -12,6 +12,7 @@ namespace quantora {
 // One row of "consts.dat". All three texts are shown as stored; nothing is parsed.
 struct ConstantRecord {
     static constexpr std::size_t kSize = 240;
+    static constexpr std::size_t kMaxRecords = 10000;
 
     TextField<80> name;
     TextField<80> value;
@@ -26,6 +27,7 @@ struct ConstantRecord {
 // One row of "element.dat". The property texts are shown as stored; nothing is parsed.
 struct ElementRecord {
     static constexpr std::size_t kSize = 1464;
+    static constexpr std::size_t kMaxRecords = 1000;
 
     std::int32_t atomicNumber = 0;
     TextField<15> name;

@@ -12,16 +12,20 @@
 
 namespace quantora {
 
-// Reads a whole list file into a table in alphabetical order of the names, ignoring case. Records
-// with equal names keep their file order, so the first of them stays first. A trailing fragment is
-// left unread and reported in `error` while the whole records are still loaded; an empty file is
-// an empty table without error.
+// A list file's records in alphabetical order of the names, ignoring case. Records with equal
+// names keep their file order, so the first of them stays first.
 template <typename Record>
-RecordFile<Record> LoadListTable(const std::filesystem::path& path) {
-    RecordFile<Record> file = ReadRecordFile<Record>(path);
+RecordFile<Record> SortListTable(RecordFile<Record> file) {
     std::ranges::stable_sort(
         file.records, [](const Record& a, const Record& b) { return CompareNames(a.name.Text(), b.name.Text()) < 0; });
     return file;
+}
+
+// Reads a whole list file into a sorted table. A trailing fragment is left unread and reported in
+// `error` while the whole records are still loaded; an empty file is an empty table without error.
+template <typename Record>
+RecordFile<Record> LoadListTable(const std::filesystem::path& path) {
+    return SortListTable(ReadRecordFile<Record>(path));
 }
 
 inline RecordFile<ConstantRecord> LoadConstants(const std::filesystem::path& path) {

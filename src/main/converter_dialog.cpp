@@ -352,6 +352,7 @@ void CConverterDlg::ReloadCatalogue() { ShowCatalogue(model_.Reload(SelectedCate
 
 void CConverterDlg::ShowCatalogue(const CatalogueReload& reload) {
     if (!reload.report.complete) QtUserPrompts(this).Message(reload.report.error, "Quantora");
+    ShowLoadWarnings(reload.report.warnings);
     FillCategoryList();
     if (reload.lineToSelect) {
         const QSignalBlocker blocker(categories_);
@@ -359,6 +360,15 @@ void CConverterDlg::ShowCatalogue(const CatalogueReload& reload) {
         categories_->scrollToItem(categories_->currentItem());
     }
     RunCategorySelection(SelectedCategoryLine());
+}
+
+// Once for what the files lack: every reload of unchanged files would find the same again.
+void CConverterDlg::ShowLoadWarnings(const std::vector<std::string>& warnings) {
+    std::string text;
+    for (const std::string& warning : warnings) text += (text.empty() ? "" : "\n") + warning;
+    if (text.empty() || text == shownWarnings_) return;
+    shownWarnings_ = text;
+    QtUserPrompts(this).Message(text, "Quantora");
 }
 
 void CConverterDlg::FillCategoryList() {

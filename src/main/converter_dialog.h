@@ -6,6 +6,8 @@
 #include <array>
 #include <filesystem>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "main/converter_model.h"
 #include "ui/widget_anchors.h"
@@ -99,6 +101,7 @@ private:
     void SetUpAnchors();
 
     void ShowCatalogue(const CatalogueReload& reload);
+    void ShowLoadWarnings(const std::vector<std::string>& warnings);
     void ReloadCatalogue();
     void FillCategoryList();
     void RunCategorySelection(std::optional<std::size_t> line);
@@ -164,6 +167,7 @@ private:
     QRadioButton* commonUnits_ = nullptr;
     QGroupBox* angleGroup_ = nullptr;
     WidgetAnchors anchors_;
+    std::string shownWarnings_;
     std::array<QLabel*, 4> resultLabels_{};
     std::array<QRect, 4> resultBoxes_{};  // the labels' places in the layout
     int unitNeed_ = 0;

@@ -5,7 +5,8 @@
 #include <utility>
 
 #include "catalogue/cp1252.h"
-#include "catalogue/record_file.h"
+#include "catalogue/file_error.h"
+#include "catalogue/whole_file.h"
 
 namespace quantora {
 
@@ -82,15 +83,16 @@ MasterTextRead ReadMasterText(std::istream& in, std::string name) {
 }
 
 MasterTextRead ReadMasterText(const std::filesystem::path& path) {
-    std::string error;
-    std::ifstream in = OpenForReading(path, error);
-    if (!in) {
+    // Far above any master text a person keeps, far below what would exhaust the memory.
+    constexpr std::uint64_t kMaxMasterTextBytes = std::uint64_t{64} << 20;
+    const WholeFile file = ReadWholeFile(path, kMaxMasterTextBytes);
+    if (!file.opened) {
         MasterTextRead result;
         result.text.name = PathText(path);
-        result.error = error;
+        result.error = file.error;
         return result;
     }
-    return ReadMasterText(in, PathText(path));
+    return SplitMasterText(std::string(file.bytes.begin(), file.bytes.end()), PathText(path));
 }
 
 }  // namespace quantora

@@ -11,6 +11,7 @@ namespace quantora {
 // One line of the version list "list.dat": the stem of a data file and its version as digits.
 struct ListEntry {
     static constexpr std::size_t kSize = 28;
+    static constexpr std::size_t kMaxRecords = 1000;
 
     TextField<20> name;
     TextField<8> version;

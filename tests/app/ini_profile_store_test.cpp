@@ -54,5 +54,26 @@ TEST(IniProfileStore, AMissingFileReadsAsDefaultsAndIsCreatedWithItsFolder) {
     EXPECT_EQ(ReadFile(file), "[Positions]\nMainWindow=@ByteArray(\\0\\x1\\x7f)\n");
 }
 
+// A file cut inside a quote: the quote runs to the end and is closed when the file is written again,
+// so what is written after it stays an entry of its own.
+TEST(IniProfileStore, WritesAfterAnUnterminatedQuoteStayEntries) {
+    for (const std::string cut : {"[Settings]\nSaved%20X=\"1,5\n[Selection]\nLength=4", "[Settings]\nSaved%20X=\"a\\"}) {
+        SCOPED_TRACE(cut);
+        test::TempFolder folder;
+        const auto file = folder / "profile.ini";
+        WriteFile(file, cut);
+        const std::string before = IniProfileStore(file).ReadText("Settings", "Saved X", "-");
+        {
+            IniProfileStore store(file);
+            ASSERT_TRUE(store.WriteText("Settings", "Decimal", "2"));
+            ASSERT_TRUE(store.WriteInt("Selection", "Length", 9));
+        }
+        const IniProfileStore reopened(file);
+        EXPECT_EQ(reopened.ReadText("Settings", "Decimal", "-"), "2");
+        EXPECT_EQ(reopened.ReadInt("Selection", "Length", 0), 9);
+        EXPECT_EQ(reopened.ReadText("Settings", "Saved X", "-"), before);
+    }
+}
+
 }  // namespace
 }  // namespace quantora

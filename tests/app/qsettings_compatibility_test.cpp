@@ -2,9 +2,12 @@
 // QSettings, the command line and the core tests read and write it with the core store.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QSettings>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -174,7 +177,68 @@ TEST(QSettingsCompatibility, TheCommandLineOpensTheWindowsProfile) {
         ASSERT_TRUE(window.WriteText("Settings", "Decimal", "3"));
         window.Sync();
     }
-    EXPECT_EQ(OpenWindowProfile()->ReadText("Settings", "Decimal", "6"), "3");
+    EXPECT_EQ(OpenWindowProfile().store->ReadText("Settings", "Decimal", "6"), "3");
+}
+
+enum class InPlace { kLinkToFile, kLinkToPipe, kPipe, kFolder, kTooLarge };
+
+// Both stores use a profile that is a regular file, written through a link to one, and leave
+// anything else alone: the settings then live in memory, and the user hears why once.
+TEST(QSettingsCompatibility, OnlyARegularProfileIsReadOrReplaced) {
+    namespace fs = std::filesystem;
+    struct Case {
+        InPlace inPlace;
+        bool used;
+    };
+    const Case cases[] = {{InPlace::kLinkToFile, true},
+                          {InPlace::kLinkToPipe, false},
+                          {InPlace::kPipe, false},
+                          {InPlace::kFolder, false},
+                          {InPlace::kTooLarge, false}};
+    for (const bool qt : {false, true}) {
+        for (const Case& c : cases) {
+            SCOPED_TRACE(std::string(qt ? "QSettings " : "core ") + std::to_string(static_cast<int>(c.inPlace)));
+            test::TempFolder folder;
+            const fs::path profile = folder / "quantora.conf";
+            const fs::path real = folder / "real.conf";
+            std::ofstream(real) << "[Settings]\nDecimal=4\n";
+            switch (c.inPlace) {
+                case InPlace::kLinkToFile: fs::create_symlink(real, profile); break;
+                case InPlace::kLinkToPipe:
+                    fs::remove(real);
+                    ASSERT_EQ(::mkfifo(real.c_str(), 0644), 0);
+                    fs::create_symlink(real, profile);
+                    break;
+                case InPlace::kPipe: ASSERT_EQ(::mkfifo(profile.c_str(), 0644), 0); break;
+                case InPlace::kFolder: fs::create_directory(profile); break;
+                case InPlace::kTooLarge:
+                    std::ofstream(profile) << "[Settings]\nDecimal=\"" << std::string(2u << 20, 'x');
+                    break;
+            }
+            const fs::file_type before = fs::symlink_status(profile).type();
+            {
+                std::unique_ptr<ProfileStore> store;
+                std::optional<std::string> problem;
+                if (qt) {
+                    auto window = std::make_unique<QtProfileStore>(Path(profile));
+                    problem = window->Problem();
+                    store = std::move(window);
+                } else {
+                    auto core = std::make_unique<IniProfileStore>(profile);
+                    problem = core->Problem();
+                    store = std::move(core);
+                }
+                EXPECT_EQ(problem.has_value(), !c.used);
+                EXPECT_EQ(store->ReadText("Settings", "Decimal", "6"), c.used ? "4" : "6");
+                EXPECT_EQ(store->WriteText("Settings", "Decimal", "2"), c.used);
+                EXPECT_EQ(store->ReadText("Settings", "Decimal", "6"), "2");
+            }
+            EXPECT_EQ(fs::symlink_status(profile).type(), before);
+            if (c.used) {
+                EXPECT_EQ(IniProfileStore(real).ReadText("Settings", "Decimal", "6"), "2");
+            }
+        }
+    }
 }
 #endif
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+
 namespace quantora {
 namespace {
 
@@ -12,9 +15,11 @@ FormulaInputs Inputs(std::string formula, std::array<std::string, 7> variables =
 TEST(FormulaCalculation, VariablesReplaceTheirLettersAsPlainText) {
     struct Case {
         FormulaInputs inputs;
-        std::string substituted;
+        std::optional<std::string> substituted;
         std::string result;
     };
+    std::string sum = "1";
+    while (sum.size() + 2 < kMaxSubstitutedLength) sum += "+1";
     const Case cases[] = {
         {Inputs("F*2", {"2+3"}), "2+3*2", "8.000000"},
         {Inputs("2F"), "2", "2.000000"},
@@ -24,6 +29,11 @@ TEST(FormulaCalculation, VariablesReplaceTheirLettersAsPlainText) {
         {Inputs("_m_e_kg", {"", "", "", "7"}), "_7_e_g", "Error caculation at cursor position"},
         {Inputs("x*2", {}, "  3.5e1abc"), "x*2", "70.000000"},
         {Inputs("x+1", {}, "abc"), "x+1", "1.000000"},
+        // Each variable holding the next many times: the text stops growing at the bound.
+        {Inputs(std::string(1239, 'F'), {std::string(199, 'J'), std::string(199, 'K'), std::string(199, 'M'), "1+"}),
+         std::nullopt, TooLongText()},
+        {Inputs("F1", {sum}), sum + "1", "32778.000000"},
+        {Inputs("F+1", {sum}), std::nullopt, TooLongText()},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(SubstituteVariables(c.inputs.formula, c.inputs), c.substituted) << c.inputs.formula;

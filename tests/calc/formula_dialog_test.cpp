@@ -1,6 +1,7 @@
 #include "calc/formula_dialog.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QAbstractButton>
 #include <QAction>
@@ -15,6 +16,7 @@
 
 #include "app/settings.h"
 #include "app/window_placement.h"
+#include "calc/formula_calculation.h"
 #include "scripted_formula_seams.h"
 #include "support/scripted_launchers.h"
 #include "support/temp_folder.h"
@@ -244,6 +246,54 @@ TEST_F(FormulaWindowTest, AFileGivenAtOpeningIsLoadedAndCalculated) {
     window_.reset();
     EXPECT_EQ(ReadSetting(profile_.Store(), Setting::kFormulaFx), "x^2");
     EXPECT_TRUE(LoadPlacement(profile_.Store(), placement_entry::kFormulaWindow).has_value());
+}
+
+// A formula file may come from anywhere: one whose variables multiply its length stops at the bound
+// with a fault that names it, and a device, a pipe or a huge file is refused by name, unread.
+TEST_F(FormulaWindowTest, AHostileFileGivenAtOpeningEndsInAMessage) {
+    enum class Kind { kBomb, kSparse, kPipe, kDevice };
+    struct Case {
+        Kind kind;
+        const char* message;
+    };
+    const Case cases[] = {{Kind::kBomb, ""},
+                          {Kind::kSparse, "bytes, too large"},
+                          {Kind::kPipe, "not a regular file"},
+                          {Kind::kDevice, "not a regular file"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.kind));
+        const std::filesystem::path file = folder_ / (std::to_string(static_cast<int>(c.kind)) + ".xpq");
+        FormulaRecord record;
+        ASSERT_EQ(record.formula.Assign(std::string(1239, 'F'), "formula"), std::nullopt);
+        for (std::size_t v = 0; v < 3; ++v) {
+            ASSERT_EQ(record.variables[v].Assign(std::string(199, FormulaRecord::kVariableNames[v + 1]), "v"),
+                      std::nullopt);
+        }
+        ASSERT_EQ(record.variables[3].Assign("1+", "M"), std::nullopt);
+        ASSERT_EQ(WriteFormulaFile(file, record), std::nullopt);
+        switch (c.kind) {
+            case Kind::kBomb: break;
+            case Kind::kSparse: std::filesystem::resize_file(file, std::uint64_t{100} << 30); break;
+            case Kind::kPipe:
+                std::filesystem::remove(file);
+                ASSERT_EQ(::mkfifo(file.c_str(), 0644), 0);
+                break;
+            case Kind::kDevice:
+                std::filesystem::remove(file);
+                std::filesystem::create_symlink("/dev/zero", file);
+                break;
+        }
+        prompts_.messages.clear();
+        Open(file);
+        if (c.kind == Kind::kBomb) {
+            EXPECT_EQ(Get<QLineEdit>(id::kResult).text(), QString::fromStdString(TooLongText()));
+            EXPECT_TRUE(prompts_.messages.empty());
+        } else {
+            ASSERT_EQ(prompts_.messages.size(), 1u);
+            EXPECT_NE(prompts_.messages[0].find(c.message), std::string::npos) << prompts_.messages[0];
+        }
+        window_.reset();
+    }
 }
 
 }  // namespace

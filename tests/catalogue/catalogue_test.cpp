@@ -162,11 +162,15 @@ TEST_F(CatalogueTest, FragmentAtTheEndOfAFileIsIgnoredWithAWarning) {
     EXPECT_NE(report.warnings[0].find("item.dat"), std::string::npos);
 }
 
-TEST_F(CatalogueTest, EmptyCategoryFileIsNotAnError) {
-    test::WriteBytes(folder_ / "cat.dat", {});
-    const auto report = Load();
-    EXPECT_TRUE(report.complete);
-    EXPECT_EQ(catalogue_.CategoryCount(), 0u);
+// An empty data set would show an empty window or "unknown unit" as if nothing were wrong.
+TEST_F(CatalogueTest, AnEmptyCategoryOrUnitFileIsADataError) {
+    for (const std::string_view file : {data_file::kCategories, data_file::kUnits}) {
+        SetUp();
+        test::WriteBytes(folder_ / file, {});
+        const auto report = Load();
+        EXPECT_FALSE(report.complete) << file;
+        EXPECT_NE(report.error.find(file), std::string::npos) << report.error;
+    }
 }
 
 TEST_F(CatalogueTest, MissingRequiredFileStopsTheLoadThere) {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -127,6 +128,38 @@ TEST(WriteFileAtomicallyPosix, KilledWriterLeavesTheOldOrTheNewFile) {
         const Bytes left = test::ReadBytes(target);
         EXPECT_TRUE(left == kOld || left == kNew || left == other)
             << "killed after " << delayMs << " ms: " << left.size() << " bytes";
+    }
+}
+
+// A link to a regular file is written through and stays a link; a pipe, a folder, a link to a pipe or
+// a link to nothing is never replaced.
+TEST(WriteFileAtomicallyPosix, OnlyARegularFileIsReplaced) {
+    enum class Kind { kLinkToFile, kLinkToPipe, kDanglingLink, kPipe, kFolder };
+    for (const Kind kind : {Kind::kLinkToFile, Kind::kLinkToPipe, Kind::kDanglingLink, Kind::kPipe, Kind::kFolder}) {
+        SCOPED_TRACE(static_cast<int>(kind));
+        test::TempFolder folder;
+        const fs::path target = folder / "cat.dat";
+        const fs::path other = folder / "elsewhere";
+        switch (kind) {
+            case Kind::kLinkToFile: test::WriteBytes(other, kOld); break;
+            case Kind::kLinkToPipe: ASSERT_EQ(::mkfifo(other.c_str(), 0644), 0); break;
+            case Kind::kPipe: ASSERT_EQ(::mkfifo(target.c_str(), 0644), 0); break;
+            case Kind::kFolder: fs::create_directory(target); break;
+            case Kind::kDanglingLink: break;
+        }
+        if (kind == Kind::kLinkToFile || kind == Kind::kLinkToPipe || kind == Kind::kDanglingLink) {
+            fs::create_symlink(other, target);
+        }
+        const fs::file_type before = fs::symlink_status(target).type();
+        const std::string outcome = WriteNew(target);
+        EXPECT_EQ(fs::symlink_status(target).type(), before);
+        if (kind == Kind::kLinkToFile) {
+            EXPECT_EQ(outcome, "written");
+            EXPECT_EQ(test::ReadBytes(other), kNew);
+        } else {
+            EXPECT_NE(outcome.find("not a regular file"), std::string::npos) << outcome;
+        }
+        for (const fs::path& entry : Entries(folder.Path())) EXPECT_NE(entry.extension(), ".tmp") << entry;
     }
 }
 

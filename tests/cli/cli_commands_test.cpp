@@ -196,7 +196,7 @@ TEST_F(CliCommandsTest, HelpAndDataFaults) {
     std::filesystem::remove(folderInPlace / data_file::kCurrencies);
     std::filesystem::create_directory(folderInPlace / data_file::kCurrencies);
     Expect({
-        {{"--data", folderInPlace.Path().string(), "categories"}, 3, "", {"curr.dat: Is a directory"}},
+        {{"--data", folderInPlace.Path().string(), "categories"}, 3, "", {"curr.dat: not a regular file"}},
         {{"--data", missing, "categories"}, 3, "", {"cat.dat"}},
         {{"--data", missing, "eval", "1+1"}, 0, "2.000000\n"},
         {{"frob"}, 2, "", {"unknown command \"frob\"", "--help"}},

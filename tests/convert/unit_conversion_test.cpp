@@ -177,7 +177,7 @@ TEST(TemperatureConversionTest, AppliesTheStoredFormulaLeftToRight) {
          1,
          {{"SmallSymbol", "0"}, {"Min", "1e6"}}},
         {"fahrenheit back", 19, kTemperatureUnits, 1, "212", {"100.000000", "212", "373.150000"}},
-        {"no formula keeps the row", 19, kTemperatureUnits, 2, "5", {std::nullopt, std::nullopt, "5"}},
+        {"no formula shows Error", 19, kTemperatureUnits, 2, "5", {"Error", "Error", "5"}},
         {"symbols come before grouping", 19, kTemperatureUnits, 0, "1e4", {"1e4", "18,032.000000", "10,273.150000"}},
         {"typed text joins the chain", 19, kTemperatureUnits, 0, "50*2", {"50*2", "212.000000", "373.150000"}},
     };
@@ -185,7 +185,7 @@ TEST(TemperatureConversionTest, AppliesTheStoredFormulaLeftToRight) {
 }
 
 TEST(TemperatureConversionTest, AFormulaFromTheSourceToItselfRewritesTheSourceRow) {
-    ExpectRows({"self formula", 19, kTemperatureUnits, 0, "20", {"20.000000", std::nullopt, std::nullopt}},
+    ExpectRows({"self formula", 19, kTemperatureUnits, 0, "20", {"20.000000", "Error", "Error"}},
                {test::MakeTemperature(101, 101, "*1")});
 }
 

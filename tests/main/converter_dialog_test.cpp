@@ -514,6 +514,19 @@ TEST_F(ConverterWindowTest, TheCurrencyCategoryTellsTheDayOfItsRates) {
     EXPECT_FALSE(Get<QLabel>(id::kDestinationUnitLabel).toolTip().contains(QStringLiteral("rates of")));
 }
 
+// A cut file is said once, not again at every reload of the same files.
+TEST_F(ConverterWindowTest, WhatTheFilesLackIsShownOnce) {
+    std::vector<std::uint8_t> categories = test::ReadBytes(folder_ / "data" / "cat.dat");
+    categories.resize(categories.size() + 10);
+    test::WriteBytes(folder_ / "data" / "cat.dat", categories);
+    const ModalAnswers answers(folder_ / "none.ini");
+    Open();
+    Get<QRadioButton>(id::kCommonUnits).click();
+    Get<QRadioButton>(id::kAllUnits).click();
+    ASSERT_EQ(answers.Messages().size(), 1);
+    EXPECT_TRUE(answers.Messages()[0].contains("cat.dat: ignored 10 bytes")) << answers.Messages()[0].toStdString();
+}
+
 TEST_F(ConverterWindowTest, LayoutHoldsEveryControlWithItsText) {
     Open();
     const std::vector<std::pair<int, QString>> buttons{
