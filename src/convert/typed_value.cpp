@@ -121,15 +121,11 @@ private:
     }
 
     std::optional<std::string> Number(const Mantissa& mantissa, std::string_view written, std::string& error) const {
-        const std::optional<std::string> plain = ReadAs(mantissa, {kPoint, {}, 0});
-        const std::optional<std::string> local =
-            ReadAs(mantissa, {decimal_, group_, static_cast<std::size_t>(std::max(locale_.groupingSize, 0))});
-        if (plain && local && *plain != *local) {
-            error = std::string(written) + " could be " + *plain + " or " + *local + "; write it without group marks";
-            return std::nullopt;
+        if (std::optional<std::string> local =
+                ReadAs(mantissa, {decimal_, group_, static_cast<std::size_t>(std::max(locale_.groupingSize, 0))})) {
+            return local;
         }
-        if (plain) return plain;
-        if (local) return local;
+        if (std::optional<std::string> plain = ReadAs(mantissa, {kPoint, {}, 0})) return plain;
         if (std::optional<std::string> comma = ReadAs(mantissa, {kComma, {}, 0})) return comma;
         const std::string example = LocaleExample();
         error = std::string(written) + " is not a number in the form " +

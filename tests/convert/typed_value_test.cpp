@@ -34,7 +34,7 @@ TEST(TypedValueTest, WhatTheProgramPrintsReadsBackAsTheSameNumber) {
     const double values[] = {1234.5, -1234567.891, 0.25, 100000, 3600, 999999999.999999, 1.5e15, 5e-7, 0};
     for (const Locale& l : kLocales) {
         for (const bool grouping : {true, false}) {
-            for (const int decimals : {6, 2}) {
+            for (const int decimals : {6, 3, 2, 0}) {
                 FormatSettings settings{1e-300, 1e300, "<<", ">>", decimals, 1e-6, 1e9, grouping};
                 for (const double r : values) {
                     const std::string shown = FormatResult(r, FormatVariant::kGeneral, "", settings, l.locale);
@@ -71,7 +71,8 @@ TEST(TypedValueTest, ReadsTheLocalesFormAndRefusesWhatHasNoSingleReading) {
         {"German", "1,5", "1.5", ""},
         {"German", "1.5", "1.5", ""},
         {"German", "1,500000e+012", "1.500000e+012", ""},
-        {"German", "1.234", "", "could be 1.234 or 1234"},
+        {"German", "1.234", "1234", ""},
+        {"German", "12.5", "12.5", ""},
         {"German", "100,000.000000", "", "not a number in the form 1.234,5 or 1234.5"},
         {"French", "1 234,5", "1234.5", ""},
         {"French", "1\u00A0234\u202F567,5", "1234567.5", ""},
