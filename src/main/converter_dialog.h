@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <optional>
 
+#include "main/column_widths.h"
 #include "main/converter_model.h"
 #include "ui/widget_anchors.h"
 
@@ -143,7 +144,7 @@ private:
     void ShowResultLine();
     void PlaceResultLine(const std::array<QString, 4>& texts);
     int ColumnNeed(int column) const;
-    void MeasureNameColumns();
+    void MeasureColumns();
     void SizeColumns();
     std::optional<std::size_t> SelectedCategoryLine() const;
 
@@ -166,8 +167,7 @@ private:
     WidgetAnchors anchors_;
     std::array<QLabel*, 4> resultLabels_{};
     std::array<QRect, 4> resultBoxes_{};  // the labels' places in the layout
-    int unitNeed_ = 0;
-    int abbreviationNeed_ = 0;
+    ColumnNeeds needs_;
 };
 
 }  // namespace quantora
