@@ -253,8 +253,10 @@ void CConverterDlg::CreateLists(DialogLayout& layout) {
     connect(sourceList_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { OnSourceActivated(sourceList_->indexOfTopLevelItem(item)); });
     connect(destinationList_, &QTreeWidget::itemSelectionChanged, this, &CConverterDlg::OnDestinationSelectionChanged);
-    sourceList_->viewport()->installEventFilter(this);
-    destinationList_->viewport()->installEventFilter(this);
+    for (QTreeWidget* list : {sourceList_, destinationList_}) {
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+    }
 }
 
 void CConverterDlg::CreateButtons(DialogLayout& layout) {
@@ -476,9 +478,11 @@ void CConverterDlg::OnAngleChosen(AngleUnit mode) {
     RunCategorySelection(SelectedCategoryLine());
 }
 
-void CConverterDlg::OnDestinationDoubleClicked() {
-    const auto row = SelectedRow(*destinationList_);
-    const QString text = row ? destinationList_->topLevelItem(static_cast<int>(*row))->text(kValueColumn) : QString();
+void CConverterDlg::OnDestinationDoubleClicked() { CopyValue(*destinationList_); }
+
+void CConverterDlg::CopyValue(const QTreeWidget& list) {
+    const auto row = SelectedRow(list);
+    const QString text = row ? list.topLevelItem(static_cast<int>(*row))->text(kValueColumn) : QString();
     QGuiApplication::clipboard()->setText(text.left(kMaxClipboardChars));
 }
 
@@ -664,6 +668,12 @@ void CConverterDlg::keyPressEvent(QKeyEvent* event) {
 bool CConverterDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == destinationList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         OnDestinationDoubleClicked();
+    }
+    // The list itself would copy the unit's name; what the user reads there is the value.
+    if ((watched == sourceList_ || watched == destinationList_) && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopyValue(*static_cast<QTreeWidget*>(watched));
+        return true;
     }
     // A scroll bar coming or going changes the room for the columns without resizing the window.
     if (event->type() == QEvent::Resize) SizeColumns();

@@ -117,6 +117,7 @@ private:
     void OnCommonUnits();
     void OnAngleChosen(AngleUnit mode);
     void OnDestinationDoubleClicked();
+    void CopyValue(const QTreeWidget& list);
     void OnFind();
     void SelectFound(const FindTarget& found);
 
