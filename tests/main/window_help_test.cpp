@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <fstream>
 #include <map>
+#include <optional>
 
 #include "app/help_window.h"
 #include "main/converter_dialog.h"
@@ -66,27 +67,28 @@ TEST(WindowHelpTest, F1ShowsEachWindowsSectionAndTheHelpIsUsableWhileTheWindowIs
                                       {id::kUpdate, "update.htm", ""}};
     for (const HelpCase& c : cases) {
         SCOPED_TRACE(c.page + std::string("#") + c.section);
-        bool driven = false;
+        // What the help showed, read while the window is open; the window is closed whatever it shows.
+        std::optional<QUrl> shown;
+        bool helpBlocked = false;
         QTimer::singleShot(0, [&] {
             QWidget* window = QApplication::activeModalWidget();
-            ASSERT_NE(window, nullptr);
+            if (window == nullptr) return;
             window->activateWindow();
-            ASSERT_TRUE(QTest::qWaitForWindowActive(window));
-            QTest::keyClick(window, Qt::Key_F1);
-            HelpWindow* help = nullptr;
-            for (QWidget* top : QApplication::topLevelWidgets())
-                if (auto* shown = qobject_cast<HelpWindow*>(top); shown != nullptr && shown->isVisible()) help = shown;
-            ASSERT_NE(help, nullptr);
-            EXPECT_EQ(help->Browser().source().fileName(), c.page);
-            EXPECT_EQ(help->Browser().source().fragment(), c.section);
-            EXPECT_FALSE(blocked.Blocked(help->windowHandle()) || blocked.Blocked(help));
-            help->close();
+            if (QTest::qWaitForWindowActive(window)) QTest::keyClick(window, Qt::Key_F1);
+            for (QWidget* top : QApplication::topLevelWidgets()) {
+                auto* help = qobject_cast<HelpWindow*>(top);
+                if (help == nullptr || !help->isVisible()) continue;
+                shown = help->Browser().source();
+                helpBlocked = blocked.Blocked(help->windowHandle()) || blocked.Blocked(help);
+                help->close();
+            }
             window->close();
-            driven = true;
         });
-        Control<QWidget>(main, c.button).setFocus();
         QTest::mouseClick(&Control<QWidget>(main, c.button), Qt::LeftButton);
-        EXPECT_TRUE(driven);
+        ASSERT_TRUE(shown.has_value());
+        EXPECT_EQ(shown->fileName(), c.page);
+        EXPECT_EQ(shown->fragment(), c.section);
+        EXPECT_FALSE(helpBlocked);
     }
 }
 
