@@ -1,5 +1,5 @@
 // Renders the main window over a program folder into a PNG, so its look can be checked without a
-// screen: render_main_window <program-folder> <out.png> [category] [value]
+// screen: render_main_window <program-folder> <out.png> [category] [value] [source unit]
 // The profile is a fresh file in a temporary folder; the user's own profile is never touched.
 #include <QApplication>
 #include <QLineEdit>
@@ -7,6 +7,7 @@
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <cstdio>
 
 #include "app/qt_profile_store.h"
@@ -29,7 +30,8 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr, "usage: render_main_window <program-folder> <out.png> [category] [value]\n");
+        std::fprintf(stderr,
+                     "usage: render_main_window <program-folder> <out.png> [category] [value] [source unit]\n");
         return 2;
     }
     QTemporaryDir profileFolder;
@@ -41,6 +43,15 @@ int main(int argc, char* argv[]) {
     if (args.size() > 3 && !SelectCategory(*window.findChild<QListWidget*>(QStringLiteral("1010")), args.at(3))) {
         std::fprintf(stderr, "no category named %s\n", qPrintable(args.at(3)));
         return 1;
+    }
+    if (args.size() > 5) {
+        auto* source = window.findChild<QTreeWidget*>(QStringLiteral("1020"));
+        const auto found = source->findItems(args.at(5), Qt::MatchExactly);
+        if (found.isEmpty()) {
+            std::fprintf(stderr, "no unit named %s\n", qPrintable(args.at(5)));
+            return 1;
+        }
+        source->setCurrentItem(found.first());
     }
     if (args.size() > 4) {
         auto* value = window.findChild<QLineEdit*>(QStringLiteral("1022"));

@@ -16,12 +16,14 @@ HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBro
     resize(640, 560);
 }
 
-void HelpWindow::ShowPage(const std::filesystem::path& page) {
+void HelpWindow::ShowPage(const std::filesystem::path& page, const QString& section) {
     // From the path's own characters: its narrow form is the system code page on Windows, which
     // garbles, or cannot even hold, a folder named in the user's letters.
     const QString file = QFileInfo(page).filePath();
     if (std::filesystem::exists(page)) {
-        browser_->setSource(QUrl::fromLocalFile(file));
+        QUrl url = QUrl::fromLocalFile(file);
+        if (!section.isEmpty()) url.setFragment(section);
+        browser_->setSource(url);
     } else {
         browser_->setPlainText(QStringLiteral("The help page %1 cannot be found.").arg(file));
     }

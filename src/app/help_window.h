@@ -14,7 +14,8 @@ class HelpWindow : public QDialog {
 public:
     explicit HelpWindow(QWidget* parent = nullptr);
 
-    void ShowPage(const std::filesystem::path& page);
+    // `section` names an anchor of the page; empty shows the page from its top.
+    void ShowPage(const std::filesystem::path& page, const QString& section = QString());
     QTextBrowser& Browser() { return *browser_; }
 
 private:

@@ -23,10 +23,7 @@ namespace {
 
 std::unique_ptr<QApplication> CreateApplicationObject(int& argc, char** argv) {
     auto application = std::make_unique<QApplication>(argc, argv);
-    QCoreApplication::setOrganizationName(QStringLiteral("Quantora"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quantora"));
-    // Every window, the splash and the message boxes included, shows the program's icon.
-    QApplication::setWindowIcon(ProgramIcon());
+    SetProgramIdentity();
     return application;
 }
 
@@ -112,6 +109,14 @@ void StartupSequence::OpenFormulaFile() {
 void StartupSequence::RunMainWindow() {
     window_->exec();
     window_.reset();
+}
+
+// No display name: the window system would add it to every window's caption ("Expressa — Quantora")
+// and cut a short one ("Question") to make room.
+void SetProgramIdentity() {
+    QCoreApplication::setOrganizationName(QStringLiteral("Quantora"));
+    // Every window, the splash and the message boxes included, shows the program's icon.
+    QApplication::setWindowIcon(ProgramIcon());
 }
 
 int RunProgram(int& argc, char** argv) {

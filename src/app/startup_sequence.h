@@ -44,6 +44,10 @@ private:
     bool catalogueLoaded_ = false;
 };
 
+// The names the profile is kept under and the icon every window shows; each window's caption is
+// its own text alone.
+void SetProgramIdentity();
+
 // The program from its entry to its end: the operating-system version, the application object,
 // the main window with the sequence above, and the profile written out. Returns the exit code.
 int RunProgram(int& argc, char** argv);

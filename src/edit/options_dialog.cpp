@@ -221,7 +221,11 @@ void dlgOptions::done(int result) {
     QDialog::done(result);
 }
 
+// A mark set in a list counts once the list is left; Enter and Alt+O close the window with the
+// focus still in it, so the marks are taken here as well.
 void dlgOptions::SaveWorkingCopy() {
+    model_.LeaveCategoryList();
+    model_.LeaveUnitList();
     if (auto error = model_.Save(dataFolder_)) ShowRefusal(*this, *error);
 }
 

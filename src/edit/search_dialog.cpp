@@ -71,6 +71,8 @@ void dlgSearch::Fill() {
         auto* item = new QListWidgetItem(shown_[index], list_);
         item->setData(Qt::UserRole, model_.Line(index).positionCode);
     }
+    // The best match is chosen as the user narrows the list, so Enter takes it at once.
+    if (!filter.empty() && list_->count() > 0) list_->setCurrentRow(0);
     list_->setUpdatesEnabled(true);
 }
 

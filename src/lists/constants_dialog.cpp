@@ -14,6 +14,7 @@
 #include "lists/list_window.h"
 #include "ui/dialog_layout.h"
 #include "ui/tooltip_table.h"
+#include "ui/widget_anchors.h"
 
 namespace quantora {
 
@@ -27,6 +28,19 @@ constexpr std::array<ListColumn, 3> kColumns{{
     {"Constant", 220, Qt::AlignLeft},
     {"Value", 200, Qt::AlignRight},
     {"Uncertainity", 120, Qt::AlignRight},
+}};
+
+constexpr int kTopLeftRight = anchor::kTop | anchor::kLeft | anchor::kRight;
+constexpr int kAllEdges = anchor::kTop | anchor::kBottom | anchor::kLeft | anchor::kRight;
+constexpr int kBottomLeft = anchor::kBottom | anchor::kLeft;
+constexpr int kBottomRight = anchor::kBottom | anchor::kRight;
+
+constexpr std::array<AnchorEntry, 5> kAnchors{{
+    {kGroupId, kAllEdges},
+    {list_id::kFilter, kTopLeftRight},
+    {list_id::kList, kAllEdges},
+    {list_id::kFileError, kBottomLeft},
+    {list_id::kOk, kBottomRight},
 }};
 
 constexpr std::array<ControlTip, 2> kTips{{
@@ -59,13 +73,28 @@ dlgConstants::dlgConstants(ProfileStore& profile, const std::filesystem::path& c
     matcher_ = ListMatcher(names);
     ShowFileError(*fileError_, file.error);
     Fill();
+    // Measured over every constant, so that narrowing the list never moves its columns.
+    FitColumnsToTexts(*list_, 0);
     connect(filter_, &QLineEdit::textChanged, this, &dlgConstants::Fill);
     connect(list_, &QTreeWidget::itemDoubleClicked, this, &dlgConstants::CopyValue);
     new ListKeys(
         *filter_, *list_, [this] { CopyValue(); }, [this] { CopyValue(); });
     SetTooltips(*this, kTips);
+    anchors_.Register(kAnchors);
+    anchors_.SetUp(*this, true);
     RestoreWindowPlacement(profile_, placement_entry::kConstantsWindow, *this);
     filter_->setFocus();
+}
+
+// The anchors follow the window's screen edges, so a move counts as well as a resize.
+void dlgConstants::resizeEvent(QResizeEvent* event) {
+    QDialog::resizeEvent(event);
+    anchors_.Apply();
+}
+
+void dlgConstants::moveEvent(QMoveEvent* event) {
+    QDialog::moveEvent(event);
+    anchors_.Apply();
 }
 
 dlgConstants::~dlgConstants() { SaveWindowPlacement(profile_, placement_entry::kConstantsWindow, *this); }

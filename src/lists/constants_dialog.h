@@ -7,6 +7,7 @@
 
 #include "lists/list_filter.h"
 #include "lists/list_records.h"
+#include "ui/widget_anchors.h"
 
 class QLabel;
 class QLineEdit;
@@ -25,6 +26,10 @@ public:
     dlgConstants(ProfileStore& profile, const std::filesystem::path& constantsFile, QWidget* parent = nullptr);
     ~dlgConstants() override;
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+
 private:
     void Fill();
     void CopyValue();
@@ -36,6 +41,7 @@ private:
     QLineEdit* filter_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QLabel* fileError_ = nullptr;
+    WidgetAnchors anchors_;
 };
 
 }  // namespace quantora

@@ -90,6 +90,7 @@ dlgElements::dlgElements(ProfileStore& profile, const std::filesystem::path& ele
     matcher_ = ListMatcher(names);
     ShowFileError(*fileError_, file.error);
     Fill();
+    FitColumnsToTexts(*list_, kNameColumn);
     connect(filter_, &QLineEdit::textChanged, this, &dlgElements::Fill);
     connect(list_, &QTreeWidget::currentItemChanged, this, [this](const QTreeWidgetItem* row) { ShowDetails(row); });
     connect(list_, &QTreeWidget::itemSelectionChanged, this, [this] { ShowDetails(list_->currentItem()); });

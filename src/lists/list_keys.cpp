@@ -1,7 +1,6 @@
 #include "lists/list_keys.h"
 
 #include <QAbstractItemView>
-#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <utility>
@@ -43,16 +42,12 @@ bool ListKeys::OnFilterKey(QKeyEvent& key) {
         case Qt::Key_PageUp: break;
         default: return false;
     }
-    // The first arrow press lands on the first row and selects it; later ones move as in the list
-    // itself. Taking the focus would make the first row current without selecting it, so the
-    // question is asked before.
+    // An arrow pressed in the filter goes into the list and lands on the chosen row, or selects the
+    // first when none is chosen; the arrows move on from there inside the list. Taking the focus
+    // would make the first row current without selecting it, so the question is asked before.
     const bool onARow = list_.currentIndex().isValid();
     list_.setFocus(Qt::OtherFocusReason);
-    if (!onARow && list_.model()->rowCount() > 0) {
-        list_.setCurrentIndex(list_.model()->index(0, 0));
-    } else {
-        QCoreApplication::sendEvent(&list_, &key);
-    }
+    if (!onARow && list_.model()->rowCount() > 0) list_.setCurrentIndex(list_.model()->index(0, 0));
     return true;
 }
 

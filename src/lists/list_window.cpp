@@ -1,10 +1,13 @@
 #include "lists/list_window.h"
 
 #include <QClipboard>
+#include <QEvent>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
 #include <QTreeWidget>
+#include <algorithm>
+#include <vector>
 
 #include "catalogue/cp1252.h"
 #include "ui/dialog_layout.h"
@@ -15,6 +18,37 @@ namespace quantora {
 namespace {
 
 constexpr int kMaxClipboardChars = 255;
+
+class ColumnFitter : public QObject {
+public:
+    ColumnFitter(QTreeWidget& list, int yielding) : QObject(&list), list_(list), yielding_(yielding) {
+        const QAbstractItemView& view = list;  // where the contents' width is public
+        for (int column = 0; column < list.columnCount(); ++column)
+            needs_.push_back(std::max(view.sizeHintForColumn(column), list.header()->sectionSizeHint(column)));
+        list.viewport()->installEventFilter(this);
+        Fit();
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Resize) Fit();
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void Fit() {
+        int rest = list_.viewport()->width();
+        for (int column = 0; column < static_cast<int>(needs_.size()); ++column) {
+            if (column == yielding_) continue;
+            list_.setColumnWidth(column, needs_[static_cast<std::size_t>(column)]);
+            rest -= needs_[static_cast<std::size_t>(column)];
+        }
+        list_.setColumnWidth(yielding_, std::max(rest, list_.header()->sectionSizeHint(yielding_)));
+    }
+
+    QTreeWidget& list_;
+    int yielding_;
+    std::vector<int> needs_;
+};
 
 }  // namespace
 
@@ -32,6 +66,8 @@ QTreeWidget& AddReportList(DialogLayout& layout, const DialogRect& place, std::s
     list.header()->setSectionsClickable(false);
     return list;
 }
+
+void FitColumnsToTexts(QTreeWidget& list, int yielding) { new ColumnFitter(list, yielding); }
 
 QLabel& AddFileErrorLine(DialogLayout& layout, const DialogRect& place) {
     auto& line = layout.Add<QLabel>(list_id::kFileError, QString(), place);

@@ -23,6 +23,8 @@
 #include "app/widget_placement.h"
 #include "catalogue/cp1252.h"
 #include "convert/environment_number_locale.h"
+#include "convert/format_settings.h"
+#include "convert/widest_result.h"
 #include "main/column_widths.h"
 #include "main/elided_tip_delegate.h"
 #include "main/window_launchers.h"
@@ -190,6 +192,9 @@ CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path&
     CreateLists(layout);
     CreateButtons(layout);
     CreateChoices(layout);
+    // The choices may have pushed the lower list's edge in; the lists keep one width, so that
+    // their columns line up.
+    sourceList_->resize(destinationList_->width(), sourceList_->height());
     CreateHiddenControls();
     SetTabOrder();
     ConnectImportCommands();
@@ -232,6 +237,11 @@ void CConverterDlg::CreateLists(DialogLayout& layout) {
     categories_ = &layout.Add<QListWidget>(id::kCategories, {2, 17, 105, 316});
     KeepSelectionVisible(*categories_);
     categories_->setItemDelegate(new ElidedTipDelegate(categories_));
+    // A name longer than the list is wide wraps onto a second line, so it reads whole without
+    // scrolling sideways.
+    categories_->setWordWrap(true);
+    categories_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    categories_->setResizeMode(QListView::Adjust);
     // The row comes with the change: on a click the list reports the new current row before it
     // selects it, so reading the selection there would still find none.
     connect(categories_, &QListWidget::currentRowChanged, this, &CConverterDlg::OnCategoryChanged);
@@ -243,8 +253,10 @@ void CConverterDlg::CreateLists(DialogLayout& layout) {
     connect(sourceList_, &QTreeWidget::itemClicked, this,
             [this](QTreeWidgetItem* item) { OnSourceActivated(sourceList_->indexOfTopLevelItem(item)); });
     connect(destinationList_, &QTreeWidget::itemSelectionChanged, this, &CConverterDlg::OnDestinationSelectionChanged);
-    sourceList_->viewport()->installEventFilter(this);
-    destinationList_->viewport()->installEventFilter(this);
+    for (QTreeWidget* list : {sourceList_, destinationList_}) {
+        list->installEventFilter(this);
+        list->viewport()->installEventFilter(this);
+    }
 }
 
 void CConverterDlg::CreateButtons(DialogLayout& layout) {
@@ -389,7 +401,7 @@ void CConverterDlg::RunCategorySelection(std::optional<std::size_t> line) {
     }
     ShowAngleChoices(selection);
     FillUnitLists();
-    MeasureNameColumns();
+    MeasureColumns();
     SelectRow(*sourceList_, selection.sourceRow);
     SelectRow(*destinationList_, selection.destinationRow);
     ConvertFrom(model_.SourceRow());
@@ -476,9 +488,11 @@ void CConverterDlg::OnAngleChosen(AngleUnit mode) {
     RunCategorySelection(SelectedCategoryLine());
 }
 
-void CConverterDlg::OnDestinationDoubleClicked() {
-    const auto row = SelectedRow(*destinationList_);
-    const QString text = row ? destinationList_->topLevelItem(static_cast<int>(*row))->text(kValueColumn) : QString();
+void CConverterDlg::OnDestinationDoubleClicked() { CopyValue(*destinationList_); }
+
+void CConverterDlg::CopyValue(const QTreeWidget& list) {
+    const auto row = SelectedRow(list);
+    const QString text = row ? list.topLevelItem(static_cast<int>(*row))->text(kValueColumn) : QString();
     QGuiApplication::clipboard()->setText(text.left(kMaxClipboardChars));
 }
 
@@ -605,16 +619,29 @@ void CConverterDlg::SetTabOrder() {
     }
 }
 
-// The names change only with the rows, the values with every conversion.
-void CConverterDlg::MeasureNameColumns() {
-    unitNeed_ = ColumnNeed(kUnitColumn);
-    abbreviationNeed_ = ColumnNeed(kAbbreviationColumn);
+// The names change only with the rows, and the room kept for the values only with the options,
+// which a reload of the catalogue follows; a keystroke measures nothing.
+void CConverterDlg::MeasureColumns() {
+    const QHeaderView& header = *sourceList_->header();
+    const QFontMetrics metrics = sourceList_->fontMetrics();
+    // The cell's margins: the header's hint is its text and what the style adds around it.
+    const int margins = header.sectionSizeHint(kValueColumn) - metrics.horizontalAdvance(QStringLiteral("Value"));
+    int value = header.sectionSizeHint(kValueColumn);
+    for (const std::string& text : WidestResultTexts(ReadFormatSettings(profile_), EnvironmentNumberLocale())) {
+        value = std::max(value, metrics.horizontalAdvance(QString::fromStdString(text)) + margins);
+    }
+    needs_ = {.unit = ColumnNeed(kUnitColumn),
+              .abbreviation = ColumnNeed(kAbbreviationColumn),
+              .value = value,
+              .unitLeast = header.sectionSizeHint(kUnitColumn),
+              .abbreviationLeast = header.sectionSizeHint(kAbbreviationColumn)};
 }
 
+// One set of widths for both lists, from the narrower one, so their columns line up.
 void CConverterDlg::SizeColumns() {
-    const int valueNeed = sourceList_->header()->sectionSizeHint(kValueColumn);
+    const int available = std::min(sourceList_->viewport()->width(), destinationList_->viewport()->width());
+    const ColumnWidths widths = FitColumns(needs_, available);
     for (QTreeWidget* list : {sourceList_, destinationList_}) {
-        const ColumnWidths widths = FitColumns(unitNeed_, abbreviationNeed_, valueNeed, list->viewport()->width());
         list->setColumnWidth(kUnitColumn, widths.unit);
         list->setColumnWidth(kAbbreviationColumn, widths.abbreviation);
         list->setColumnWidth(kValueColumn, widths.value);
@@ -659,6 +686,12 @@ void CConverterDlg::keyPressEvent(QKeyEvent* event) {
 bool CConverterDlg::eventFilter(QObject* watched, QEvent* event) {
     if (watched == destinationList_->viewport() && event->type() == QEvent::MouseButtonDblClick) {
         OnDestinationDoubleClicked();
+    }
+    // The list itself would copy the unit's name; what the user reads there is the value.
+    if ((watched == sourceList_ || watched == destinationList_) && event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        CopyValue(*static_cast<QTreeWidget*>(watched));
+        return true;
     }
     // A scroll bar coming or going changes the room for the columns without resizing the window.
     if (event->type() == QEvent::Resize) SizeColumns();

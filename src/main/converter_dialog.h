@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "main/column_widths.h"
 #include "main/converter_model.h"
 #include "ui/widget_anchors.h"
 
@@ -119,6 +120,7 @@ private:
     void OnCommonUnits();
     void OnAngleChosen(AngleUnit mode);
     void OnDestinationDoubleClicked();
+    void CopyValue(const QTreeWidget& list);
     void OnFind();
     void SelectFound(const FindTarget& found);
 
@@ -146,7 +148,7 @@ private:
     void ShowResultLine();
     void PlaceResultLine(const std::array<QString, 4>& texts);
     int ColumnNeed(int column) const;
-    void MeasureNameColumns();
+    void MeasureColumns();
     void SizeColumns();
     std::optional<std::size_t> SelectedCategoryLine() const;
 
@@ -170,8 +172,7 @@ private:
     std::string shownWarnings_;
     std::array<QLabel*, 4> resultLabels_{};
     std::array<QRect, 4> resultBoxes_{};  // the labels' places in the layout
-    int unitNeed_ = 0;
-    int abbreviationNeed_ = 0;
+    ColumnNeeds needs_;
 };
 
 }  // namespace quantora

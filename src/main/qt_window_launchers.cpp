@@ -1,5 +1,8 @@
 #include "main/qt_window_launchers.h"
 
+#include <QApplication>
+#include <QKeySequence>
+#include <QShortcut>
 #include <utility>
 
 #include "app/about_dialog.h"
@@ -15,6 +18,16 @@
 #include "update/download_dialog.h"
 
 namespace quantora {
+
+namespace {
+
+// The main window's help page holds a section for each of these windows.
+constexpr std::string_view kFindHelp = "index.htm#find";
+constexpr std::string_view kConstantsHelp = "index.htm#constants";
+constexpr std::string_view kElementsHelp = "index.htm#elements";
+constexpr std::string_view kAboutHelp = "index.htm#about";
+
+}  // namespace
 
 QtWindowLaunchers::QtWindowLaunchers(std::filesystem::path executableFolder, ProfileStore& profile)
     : executableFolder_(std::move(executableFolder)), profile_(profile) {}
@@ -39,6 +52,7 @@ UpdateResult QtWindowLaunchers::RunUpdate(QWidget& parent, UpdateMode mode) {
 
 FindResult QtWindowLaunchers::RunFind(QWidget& parent, const Catalogue& catalogue) {
     dlgSearch find(profile_, catalogue, &parent);
+    HelpOnF1(find, kFindHelp);
     if (find.exec() != QDialog::Accepted) return {};
     return {find.Result()};
 }
@@ -50,11 +64,13 @@ void QtWindowLaunchers::RunFormula(QWidget& parent, const std::optional<std::fil
 
 void QtWindowLaunchers::RunConstants(QWidget& parent) {
     dlgConstants constants(profile_, DataFilePath(executableFolder_, "consts.dat"), &parent);
+    HelpOnF1(constants, kConstantsHelp);
     constants.exec();
 }
 
 void QtWindowLaunchers::RunElements(QWidget& parent) {
     dlgElements elements(profile_, DataFilePath(executableFolder_, "element.dat"), &parent);
+    HelpOnF1(elements, kElementsHelp);
     elements.exec();
 }
 
@@ -67,14 +83,24 @@ void QtWindowLaunchers::RunCustomUnits(QWidget& parent) {
 
 void QtWindowLaunchers::RunAbout(QWidget& parent) {
     AboutDialog about(&parent);
+    HelpOnF1(about, kAboutHelp);
     about.exec();
 }
 
-// One help window per parent, shown again with the next page asked for.
+// One help window per owner, shown again with the next page asked for. While a modal window is
+// open every other window is blocked, so the help belongs to that window, in front of it.
 void QtWindowLaunchers::ShowHelp(QWidget& parent, std::string_view page) {
-    auto* help = parent.findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
-    if (help == nullptr) help = new HelpWindow(&parent);
-    help->ShowPage(HelpPagePath(executableFolder_, page));
+    QWidget* owner = QApplication::activeModalWidget() != nullptr ? QApplication::activeModalWidget() : &parent;
+    auto* help = owner->findChild<HelpWindow*>(QString(), Qt::FindDirectChildrenOnly);
+    if (help == nullptr) help = new HelpWindow(owner);
+    const std::size_t hash = page.find('#');
+    const QString section = hash == std::string_view::npos ? QString() : QString::fromUtf8(page.substr(hash + 1));
+    help->ShowPage(HelpPagePath(executableFolder_, page.substr(0, hash)), section);
+}
+
+void QtWindowLaunchers::HelpOnF1(QWidget& window, std::string_view page) {
+    QObject::connect(new QShortcut(QKeySequence(Qt::Key_F1), &window), &QShortcut::activated, &window,
+                     [this, &window, page] { ShowHelp(window, page); });
 }
 
 }  // namespace quantora

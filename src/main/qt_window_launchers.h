@@ -25,6 +25,9 @@ public:
     void ShowHelp(QWidget& parent, std::string_view page) override;
 
 private:
+    // F1 in `window` shows `page` ("page#section") of the help.
+    void HelpOnF1(QWidget& window, std::string_view page);
+
     std::filesystem::path executableFolder_;
     ProfileStore& profile_;
 };

@@ -150,5 +150,13 @@ TEST(StartupSequenceTest, TheValueBoxShowsSavedXAndTheExitSavesItAndTheWindowPla
     }
 }
 
+// A display name of its own would be appended by the window system to every caption, so that
+// "Question" read "Ques... ntora"; the profile's place still comes from the organisation's name.
+TEST(StartupSequenceTest, TheProgramAddsNothingToTheWindowsCaptions) {
+    SetProgramIdentity();
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
+    EXPECT_EQ(QCoreApplication::organizationName(), "Quantora");
+}
+
 }  // namespace
 }  // namespace quantora

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
@@ -151,6 +155,40 @@ TEST_F(EditWindowsTest, CancelSavesTheVisibilityButNotTheSettings) {
     EXPECT_EQ(ReadSetting(profile_.Store(), "Decimal"), "");
     for (const UnitRecord& unit : ReadRecords<UnitRecord>(Data(data_file::kUnits))) {
         EXPECT_EQ(unit.visible, unit.categoryId == 1 ? 0 : 1) << unit.name.Text();
+    }
+}
+
+// A mark changed with the focus still in the list counts however OK is chosen.
+TEST_F(EditWindowsTest, EveryWayOfChoosingOkKeepsTheMarks) {
+    const std::vector<std::pair<const char*, std::function<void(dlgOptions&)>>> ways{
+        {"Enter", [](dlgOptions& options) { QTest::keyClick(options.focusWidget(), Qt::Key_Return); }},
+        // A mnemonic presses the button where it is, as this does, and the focus stays in the list.
+        {"Alt+O", [](dlgOptions& options) { Find<QPushButton>(options, options_id::kOk).click(); }},
+        {"click",
+         [](dlgOptions& options) {
+             QTest::mouseClick(&Find<QPushButton>(options, options_id::kOk), Qt::LeftButton);
+         }},
+    };
+    for (const auto& [way, chooseOk] : ways) {
+        SCOPED_TRACE(way);
+        test::WriteSampleUnits(folder_.Path());
+        dlgOptions options(profile_.Store(), folder_.Path(), scripted_);
+        options.show();
+        options.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
+        SelectLine(Find<QListWidget>(options, options_id::kCategories), "Length");
+        auto& units = Find<QListWidget>(options, options_id::kUnits);
+        units.setFocus();
+        units.setCurrentRow(0);
+        QTest::keyClick(&units, Qt::Key_Space);
+        ASSERT_EQ(units.item(0)->checkState(), Qt::Unchecked);
+        chooseOk(options);
+        EXPECT_TRUE(options.WasAccepted());
+        const auto stored = ReadRecords<UnitRecord>(Data(data_file::kUnits));
+        const auto hidden = std::count_if(stored.begin(), stored.end(), [](const UnitRecord& unit) {
+            return unit.visible == 0 && unit.name.Text() == "\xC5ngstr\xF6m";
+        });
+        EXPECT_EQ(hidden, 1);
     }
 }
 

@@ -84,6 +84,34 @@ TEST_F(FindWindowTest, FiltersAndHandsBackTheChosenLinesCode) {
     }
 }
 
+// The first match is chosen as the list narrows; Enter takes the chosen one, and the arrows from
+// the filter start at it.
+TEST_F(FindWindowTest, TheKeyboardTakesTheFirstMatchOrTheOneMovedTo) {
+    Catalogue catalogue;
+    ASSERT_TRUE(catalogue.Load(folder_ / "data", false).complete);
+    struct Case {
+        QString typed;
+        std::vector<Qt::Key> keys;
+        std::optional<int> result;
+    };
+    const std::vector<Case> cases{
+        {"fath", {Qt::Key_Return}, 1001},
+        {"gram", {Qt::Key_Return}, 2},
+        {"gram", {Qt::Key_Down, Qt::Key_Return}, 2},
+        {"gram", {Qt::Key_Down, Qt::Key_Down, Qt::Key_Return}, 1002},
+        {"nothing", {Qt::Key_Down, Qt::Key_Return}, std::nullopt},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed.toStdString() + " " + std::to_string(c.keys.size()));
+        dlgSearch find(profile_.Store(), catalogue);
+        find.show();
+        QTest::keyClicks(&Control<QLineEdit>(find, kFilter), c.typed);
+        for (Qt::Key key : c.keys) QTest::keyClick(find.focusWidget(), key);
+        EXPECT_FALSE(find.isVisible());
+        EXPECT_EQ(find.Result(), c.result);
+    }
+}
+
 // The whole road: the main window in common-units mode, the real find window, the unit chosen there
 // by the keyboard, and the main window showing it.
 TEST_F(FindWindowTest, TheMainWindowSwitchesToAllUnitsAndSelectsTheFoundUnit) {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QClipboard>
 #include <QLabel>
@@ -138,6 +139,38 @@ TEST_F(ConstantsWindowTest, AFileThatCannotBeReadOrEndsInAFragmentIsNamed) {
     }
 }
 
+// Cells of `list` whose text the list would cut short.
+QStringList CutCells(QTreeWidget& list) {
+    QStringList cut;
+    QStyleOptionViewItem option;
+    option.initFrom(list.viewport());
+    for (int row = 0; row < list.topLevelItemCount(); ++row)
+        for (int column = 0; column < list.columnCount(); ++column) {
+            const QModelIndex index = list.model()->index(row, column);
+            if (list.itemDelegate()->sizeHint(option, index).width() > list.columnWidth(column))
+                cut << index.data().toString();
+        }
+    return cut;
+}
+
+// The values and uncertainties read whole at the window's first size; the names give way and the
+// list follows the window, so a wider window shows every text whole.
+TEST_F(ConstantsWindowTest, TheListFollowsTheWindowAndItsColumnsFitTheirTexts) {
+    const std::vector<ConstantRecord> constants{
+        Constant(std::string(79, 'W'), "3727.379 4066", "0.000 0011"),
+        Constant("proton magnetic shielding correction", "2.567 15 e-5", "0.000 41 e-5"),
+    };
+    ASSERT_EQ(WriteRecordFile(folder_ / "long.dat", constants), std::nullopt);
+    Open("long.dat");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(CutCells(List()), QStringList{constants[0].name.Text().c_str()});
+    const int listWidth = List().width();
+    window_->resize(window_->size() + QSize(1000, 100));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(List().width(), listWidth + 1000);
+    EXPECT_EQ(CutCells(List()), QStringList{});
+}
+
 class ElementsWindowTest : public testing::Test {
 protected:
     void SetUp() override {
@@ -163,6 +196,11 @@ protected:
     test::TestProfile profile_;
     std::unique_ptr<dlgElements> window_;
 };
+
+TEST_F(ElementsWindowTest, TheListShowsEveryNameAndSymbolWhole) {
+    QCoreApplication::processEvents();
+    EXPECT_EQ(CutCells(List()), QStringList{});
+}
 
 TEST_F(ElementsWindowTest, TheDetailPaneFollowsTheSelection) {
     ASSERT_EQ(FirstColumn(List()), (QStringList{"Astatine", "Iron", "Iron", "Tin"}));

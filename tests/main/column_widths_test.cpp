@@ -8,22 +8,27 @@ namespace quantora {
 namespace {
 
 struct WidthCase {
-    int unit, abbreviation, valueHeader, available;
+    const char* what;
+    ColumnNeeds needs;
+    int available;
     ColumnWidths expected;
 };
 
-TEST(ColumnWidthsTest, NamesFitTheirTextsAndValuesTakeTheRest) {
+TEST(ColumnWidthsTest, TheUnitGivesWayFirstThenTheAbbreviationNeverTheValue) {
     const std::vector<WidthCase> cases{
-        {120, 40, 50, 400, {120, 40, 240}},   // values take the rest
-        {120, 40, 240, 400, {120, 40, 240}},  // exactly fits
-        {300, 100, 50, 400, {300, 100, 50}},  // names wider than the list: values keep their header
-        {300, 100, 50, 420, {300, 100, 50}},  // less room than the header: still the header
-        {0, 0, 50, 400, {0, 0, 400}},
+        {"room to spare goes to the value", {120, 40, 130, 30, 35}, 400, {120, 40, 240}},
+        {"exactly enough", {120, 40, 130, 30, 35}, 290, {120, 40, 130}},
+        {"the unit name gives way", {300, 100, 130, 30, 35}, 400, {170, 100, 130}},
+        {"the unit stops at its header, then the abbreviation", {300, 100, 130, 30, 35}, 250, {30, 90, 130}},
+        {"both names at their headers", {300, 100, 130, 30, 35}, 195, {30, 35, 130}},
+        {"a value too wide for any room is cut, the names keep their headers", {300, 100, 900, 30, 35}, 400,
+         {30, 35, 335}},
+        {"a list narrower than the headers", {300, 100, 130, 30, 35}, 50, {30, 35, 0}},
     };
     for (const auto& c : cases) {
-        const ColumnWidths widths = FitColumns(c.unit, c.abbreviation, c.valueHeader, c.available);
-        EXPECT_EQ(widths, c.expected) << c.unit << " " << c.abbreviation << " " << c.valueHeader << " " << c.available
-                                      << " gave " << widths.unit << " " << widths.abbreviation << " " << widths.value;
+        const ColumnWidths widths = FitColumns(c.needs, c.available);
+        EXPECT_EQ(widths, c.expected) << c.what << " gave " << widths.unit << " " << widths.abbreviation << " "
+                                      << widths.value;
     }
 }
 

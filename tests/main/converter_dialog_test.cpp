@@ -230,7 +230,7 @@ TEST_F(ConverterWindowTest, AnExpressionCategoryShowsTheFunctionWithItsArgument)
     EXPECT_EQ(ResultLine(), (QStringList{"exp(2)", "=", "7.389056", ""}));
 }
 
-TEST_F(ConverterWindowTest, DoubleClickCopiesTheShownValue) {
+TEST_F(ConverterWindowTest, DoubleClickAndCtrlCCopyTheShownValue) {
     Open();
     Type("5");
     Pick(Destination(), length::kMile);
@@ -238,6 +238,11 @@ TEST_F(ConverterWindowTest, DoubleClickCopiesTheShownValue) {
     const QRect rect = list.visualItemRect(list.topLevelItem(static_cast<int>(length::kMile)));
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, rect.center());
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "3.106856");
+    for (QTreeWidget* copied : {&Source(), &Destination()}) {
+        QGuiApplication::clipboard()->clear();
+        QTest::keyClick(copied, Qt::Key_C, Qt::ControlModifier);
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), copied == &Source() ? "5" : "3.106856");
+    }
 
     list.clearSelection();
     QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, QPoint(2, list.viewport()->height() - 2));
@@ -392,14 +397,15 @@ TEST_F(ConverterWindowTest, WideningTheWindowMovesTheRightHandColumnAndWidensThe
     EXPECT_EQ(Destination().geometry(), destination.adjusted(0, 0, 100, 0));
 }
 
-TEST_F(ConverterWindowTest, NamesFitTheirTextsAndValuesTakeTheRest) {
+TEST_F(ConverterWindowTest, TheLongNameGivesWayAndShortNamesFitTheirTexts) {
     Open();
     ChooseCategory(line::kEnergy);
     Type("123456789");
     for (QTreeWidget* list : {&Source(), &Destination()}) {
-        EXPECT_EQ(list->columnWidth(0), ContentWidth(*list, 0));
+        EXPECT_LT(list->columnWidth(0), ContentWidth(*list, 0));
+        EXPECT_GE(list->columnWidth(0), list->header()->sectionSizeHint(0));
         EXPECT_EQ(list->columnWidth(1), ContentWidth(*list, 1));
-        EXPECT_GE(list->columnWidth(2), list->header()->sectionSizeHint(2));
+        EXPECT_EQ(list->header()->length(), list->viewport()->width());
     }
     ChooseCategory(line::kLength);
     Type("5");

@@ -2,6 +2,7 @@
 // tips, and the typed values the evaluator cannot read. CTest runs these again at twice the scale.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemDelegate>
 #include <QApplication>
 #include <QGroupBox>
 #include <QHeaderView>
@@ -11,7 +12,9 @@
 #include <QListWidget>
 #include <QTest>
 #include <QToolTip>
+#include <QScrollBar>
 #include <QTreeWidget>
+#include <filesystem>
 #include <memory>
 
 #include "app/settings.h"
@@ -151,18 +154,12 @@ TEST_F(ConverterLayoutTest, TheResultLineReadsWholeWithALongUnitName) {
     EXPECT_TRUE(Get<QLabel>(id::kSourceUnitLabel).toolTip().isEmpty());
 }
 
-// The names keep the width of their texts; a value too long for the rest is cut in its cell and
-// shown whole in its tip.
-TEST_F(ConverterLayoutTest, ALongValueLeavesTheNamesWholeAndShowsInItsTip) {
+// A value longer than any the options produce is cut in its cell and shown whole in its tip.
+TEST_F(ConverterLayoutTest, AValueTooLongForAnyRoomShowsInItsTip) {
     Open();
     const QString digits(10000, '7');
     Type(digits);
     QTreeWidget& list = Source();
-    const QAbstractItemView& view = list;
-    for (int column : {0, 1}) {
-        EXPECT_EQ(list.columnWidth(column),
-                  std::max(view.sizeHintForColumn(column), list.header()->sectionSizeHint(column)));
-    }
     EXPECT_LE(list.header()->length(), list.viewport()->width());
     EXPECT_EQ(TipAt(list, static_cast<int>(length::kKilometer), 2), digits);
 }
@@ -217,6 +214,124 @@ TEST_F(ConverterLayoutTest, ATypedValueTheEvaluatorCannotReadShowsError) {
     for (const auto& [typed, shown] : meters) {
         Type(typed);
         EXPECT_EQ(Source().topLevelItem(static_cast<int>(length::kMeter))->text(2), shown) << typed.toStdString();
+    }
+}
+
+// The shipped data, where the longest names and formulas live.
+class ShippedDataLayoutTest : public ConverterLayoutTest {
+protected:
+    void SetUp() override {
+        std::filesystem::copy(QUANTORA_DATA_DIR, folder_ / "data", std::filesystem::copy_options::recursive);
+        WriteSetting(profile_.Store(), "Common Units", "0");
+    }
+
+    void ChooseCategory(const QString& name) {
+        auto& categories = Get<QListWidget>(id::kCategories);
+        const auto found = categories.findItems(name, Qt::MatchExactly);
+        ASSERT_EQ(found.size(), 1) << name.toStdString();
+        categories.setCurrentItem(found.first());
+        QCoreApplication::processEvents();
+    }
+
+    // Cells whose text the list would cut short, as "row,column: text".
+    static std::vector<std::string> CutCells(QTreeWidget& list, int column) {
+        std::vector<std::string> cut;
+        QStyleOptionViewItem option;
+        option.initFrom(list.viewport());
+        option.font = list.font();
+        option.fontMetrics = list.fontMetrics();
+        for (int row = 0; row < list.topLevelItemCount(); ++row) {
+            const QModelIndex index = list.model()->index(row, column);
+            if (list.itemDelegate()->sizeHint(option, index).width() > list.columnWidth(column)) {
+                cut.push_back(std::to_string(row) + "," + std::to_string(column) + ": " +
+                              index.data().toString().toStdString());
+            }
+        }
+        return cut;
+    }
+
+    // The right edge of each column, as both lists place them.
+    static std::vector<int> ColumnEdges(QTreeWidget& list) {
+        std::vector<int> edges;
+        for (int column = 0; column < 3; ++column)
+            edges.push_back(list.mapTo(list.window(), QPoint(list.header()->sectionViewportPosition(column) +
+                                                                 list.columnWidth(column), 0)).x());
+        return edges;
+    }
+};
+
+struct ReadableCase {
+    const char* category;
+    const char* typed;
+};
+
+// The value is what the window is for: every value shows whole in both lists, and so do the
+// longest texts the default options can produce; the unit names give way, cut short with their tip.
+TEST_F(ShippedDataLayoutTest, EveryValueReadsWholeAndTheColumnsLineUp) {
+    const std::vector<ReadableCase> cases{{"Length", "100"},
+                                          {"Length", "-999999999.999999"},
+                                          {"Length", "-9.999999e9"},
+                                          {"Levels and Ratios (Logarithmic)", "-999999999.999999"},
+                                          {"Levels and Ratios (Logarithmic)", "123456789"},
+                                          {"Number Systems", "-999999999"}};
+    Open();
+    const QSize initial = window_->size();
+    for (const QSize size : {initial, initial + QSize(400, 0)}) {
+        window_->resize(size);
+        for (const auto& [category, typed] : cases) {
+            SCOPED_TRACE(std::string(category) + " " + typed + " at " + std::to_string(size.width()));
+            ChooseCategory(category);
+            Type(typed);
+            QTreeWidget& destination = Get<QTreeWidget>(id::kDestinationList);
+            for (QTreeWidget* list : {&Source(), &destination}) {
+                EXPECT_EQ(CutCells(*list, 2), std::vector<std::string>{});
+                EXPECT_LE(list->header()->length(), list->viewport()->width());
+                for (const QString& widest : {QStringLiteral("-999,999,999.999999"), QStringLiteral("-9.999999e+099")})
+                    EXPECT_LT(list->fontMetrics().horizontalAdvance(widest), list->columnWidth(2));
+            }
+            EXPECT_EQ(ColumnEdges(Source()), ColumnEdges(destination));
+        }
+    }
+}
+
+// Levels and Ratios has the longest names: cut at the default size, with their tips, and whole
+// once the window is wide enough.
+TEST_F(ShippedDataLayoutTest, TheNamesGiveWayAndTakeTheRoomOfAWiderWindow) {
+    Open();
+    ChooseCategory(QStringLiteral("Levels and Ratios (Logarithmic)"));
+    QTreeWidget& list = Source();
+    const std::vector<std::string> cut = CutCells(list, 0);
+    ASSERT_FALSE(cut.empty());
+    const int row = std::stoi(cut.front());
+    EXPECT_EQ(TipAt(list, row, 0), list.topLevelItem(row)->text(0));
+    window_->resize(window_->size() + QSize(600, 0));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(CutCells(list, 0), std::vector<std::string>{});
+    EXPECT_EQ(CutCells(list, 1), std::vector<std::string>{});
+}
+
+// Every category name reads whole without a sideways scroll bar, and the last row of each list
+// shows whole once scrolled to, inside the window.
+TEST_F(ShippedDataLayoutTest, CategoryNamesAndLastRowsShowWhole) {
+    Open();
+    ChooseCategory(QStringLiteral("Length"));
+    auto& categories = Get<QListWidget>(id::kCategories);
+    EXPECT_FALSE(categories.horizontalScrollBar()->isVisible());
+    for (int row = 0; row < categories.count(); ++row) {
+        const QListWidgetItem& item = *categories.item(row);
+        const QRect place = categories.visualItemRect(&item);
+        const QRect text = categories.fontMetrics().boundingRect(QRect(0, 0, place.width(), 10000),
+                                                                 Qt::TextWordWrap, item.text());
+        EXPECT_LE(text.width(), place.width()) << item.text().toStdString();
+        EXPECT_LE(text.height(), place.height()) << item.text().toStdString();
+    }
+    QTreeWidget& destination = Get<QTreeWidget>(id::kDestinationList);
+    for (QAbstractItemView* list : std::initializer_list<QAbstractItemView*>{&categories, &Source(), &destination}) {
+        list->scrollToBottom();
+        QCoreApplication::processEvents();
+        const QModelIndex last = list->model()->index(list->model()->rowCount() - 1, 0);
+        EXPECT_TRUE(list->viewport()->rect().contains(list->visualRect(last))) << list->objectName().toStdString();
+        EXPECT_LE(list->geometry().bottom(), window_->rect().bottom()) << list->objectName().toStdString();
     }
 }
 
