@@ -42,7 +42,7 @@ constexpr DialogRect kCloseButton{133, 70, 110, 15};
 QPixmap StatusPicture(int iconId) {
     static const bool registered = (RegisterUpdatePictures(), true);
     Q_UNUSED(registered);
-    return QIcon(QStringLiteral(":/update/%1.svg").arg(iconId)).pixmap(kIconPixels, kIconPixels);
+    return QIcon(QStringLiteral(":/update/%1.png").arg(iconId)).pixmap(kIconPixels, kIconPixels);
 }
 
 QString CountdownText(int value) { return QStringLiteral(" Download (10 Secs) (%1)").arg(value); }
