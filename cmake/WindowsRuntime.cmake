@@ -43,9 +43,7 @@ foreach(dll libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
   execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${dll} OUTPUT_VARIABLE path
                   OUTPUT_STRIP_TRAILING_WHITESPACE)
   if(NOT IS_ABSOLUTE "${path}")
-    find_file(path_${dll} ${dll} PATHS /usr/${CMAKE_SYSTEM_PROCESSOR}-w64-mingw32/lib NO_DEFAULT_PATH
-              NO_CMAKE_FIND_ROOT_PATH REQUIRED)
-    set(path ${path_${dll}})
+    message(FATAL_ERROR "The compiler does not know where ${dll} is")
   endif()
   list(APPEND compiler_runtime ${path})
 endforeach()
