@@ -29,7 +29,7 @@ install() {
 run_installed() {
     local out
     out=$(wine "$installed/quantora-cli.exe" convert 5 km mi 2>&1 | tr -d '\r')
-    echo "$out" | grep -q '3\.10686' || fail "the installed quantora-cli converted 5 km to: $out"
+    echo "$out" | grep -q '= 3\.106856 Mile' || fail "the installed quantora-cli converted 5 km to: $out"
     "$(dirname "$0")/end_to_end.sh" "$installed"
 }
 
