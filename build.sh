@@ -3,7 +3,7 @@
 #   ./build.sh run    install what is missing, build, start Quantora
 #   ./build.sh test   install what is missing, build, run every test (plain, then under
 #                     AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzzers for a bounded time,
-#                     then the core tests cross-built for Windows under wine)
+#                     then core, the command line and their tests cross-built for Windows under wine)
 #   ./build.sh fuzz-long   every fuzzer, one after the other at the lowest priority, until it has run
 #                     FUZZ_RUNS (10 million) inputs or FUZZ_LONG_SECONDS (1800) seconds
 set -euo pipefail
@@ -14,15 +14,17 @@ PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev libmuparser-dev
           units hyperfine xvfb xauth ccache python3 openssl)
 PACKAGES+=(lintian appstream man-db)  # the Debian package's own checks
-# The Windows build of core, the command line and the core tests, run under wine.
-PACKAGES+=(g++-mingw-w64-x86-64 googletest wine wine64 curl)
+# The Windows build (Qt built from Debian's source), run under wine, and its installer.
+PACKAGES+=(g++-mingw-w64-x86-64 googletest qt6-base-dev-tools wine wine64 nsis zip xdotool)
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
 # ccache keys on paths relative to the checkout, so a clone in another folder still hits the cache.
 export CCACHE_BASEDIR="$PWD"
 # Line tables only: enough for every sanitizer and debugger backtrace, and a quarter quicker to
 # build than full debug information.
 PROGRAM_FLAGS=(-DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG")
-SANITIZER_FLAGS=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DQUANTORA_SANITIZE=ON -DQUANTORA_BENCH=OFF)
+# The sanitizers look at what the tests run; the benchmarks and the developers' picture tools add nothing.
+SANITIZER_FLAGS=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DQUANTORA_SANITIZE=ON -DQUANTORA_BENCH=OFF
+                 -DQUANTORA_PICTURE_TOOLS=OFF)
 JOBS=${JOBS:-$(nproc)}
 
 install_missing() {
@@ -79,59 +81,10 @@ run_fuzzers() {
     done
 }
 
-# libcurl for the Windows build, from the source Debian ships: static, HTTP and HTTPS only, TLS through
-# Schannel so that certificates are checked against the Windows store, file names taken as UTF-8 as
-# everywhere else in core. Built once into the build folder.
-CURL_VERSION=7.88.1
-CURL_SHA256=cdb38b72e36bc5d33d5b8810f8018ece1baa29a8f215b4495e495ded82bbf3c7
-build_windows_curl() {
-    local prefix=$1 work=$1-src
-    [ -f "$prefix/lib/cmake/CURL/CURLConfig.cmake" ] && return
-    local archive="$work/curl_$CURL_VERSION.orig.tar.gz"
-    mkdir -p "$work"
-    if ! echo "$CURL_SHA256  $archive" | sha256sum --check --status 2>/dev/null; then
-        curl -fsSL -o "$archive.part" "http://deb.debian.org/debian/pool/main/c/curl/curl_$CURL_VERSION.orig.tar.gz"
-        if ! echo "$CURL_SHA256  $archive.part" | sha256sum --check --status; then
-            echo "curl_$CURL_VERSION.orig.tar.gz does not have the expected SHA-256; refusing it" >&2
-            rm -f "$archive.part"
-            return 1
-        fi
-        mv "$archive.part" "$archive"
-    fi
-    rm -rf "$work/curl-$CURL_VERSION"
-    tar -xzf "$archive" -C "$work"
-    cmake -S "$work/curl-$CURL_VERSION" -B "$work/build" -G Ninja -Wno-dev -DCMAKE_C_COMPILER_LAUNCHER=ccache \
-        -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_INSTALL_PREFIX="$PWD/$prefix" -DBUILD_SHARED_LIBS=OFF -DBUILD_CURL_EXE=OFF -DBUILD_TESTING=OFF \
-        -DENABLE_UNICODE=ON -DENABLE_MANUAL=OFF -DHTTP_ONLY=ON -DCURL_DISABLE_LDAP=ON -DCURL_DISABLE_LDAPS=ON \
-        -DCURL_USE_SCHANNEL=ON -DCURL_USE_OPENSSL=OFF -DCURL_CA_BUNDLE=none -DCURL_CA_PATH=none \
-        -DCURL_ZLIB=OFF -DCURL_USE_LIBPSL=OFF -DUSE_LIBIDN2=OFF -DCURL_USE_LIBSSH2=OFF -DCURL_USE_LIBSSH=OFF \
-        -DUSE_NGHTTP2=OFF >/dev/null
-    cmake --build "$work/build" -j "$JOBS"
-    cmake --install "$work/build" >/dev/null
-}
-
-# Cross-builds core, the command line and the core tests for Windows and runs the tests under wine,
-# so that nothing only POSIX offers creeps into core. GoogleTest is built once with the same compiler.
+# Core, the command line and their tests cross-built for Windows and run under wine. The windowed
+# build (tools/windows/cross_build.sh test) joins this step once its Qt has been built and proven here.
 test_windows() {
-    local gtest=build-windows-gtest
-    export WINEPREFIX="$PWD/build-windows-wine" WINEDEBUG=-all
-    # A new prefix is set up by the first program wine starts, and its server restarts after that;
-    # a program that connects meanwhile fails. Set it up first and wait until it is done.
-    wineboot --init
-    wineserver --wait
-    if [ ! -f "$gtest/install/lib/cmake/GTest/GTestConfig.cmake" ]; then
-        cmake -S /usr/src/googletest -B "$gtest" -G Ninja -Wno-dev -DCMAKE_CXX_COMPILER_LAUNCHER=ccache \
-            -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" -DCMAKE_BUILD_TYPE=Release \
-            -DCMAKE_INSTALL_PREFIX="$PWD/$gtest/install" >/dev/null
-        cmake --build "$gtest" -j "$JOBS"
-        cmake --install "$gtest" >/dev/null
-    fi
-    build_windows_curl build-windows/curl
-    configure_and_build build-windows -DCMAKE_TOOLCHAIN_FILE="$PWD/cmake/mingw-w64-x86_64.cmake" \
-        -DCMAKE_BUILD_TYPE=Release -DQUANTORA_GUI=OFF -DQUANTORA_BENCH=OFF \
-        -DGTest_DIR="$PWD/$gtest/install/lib/cmake/GTest" -DCURL_DIR="$PWD/build-windows/curl/lib/cmake/CURL"
-    run_tests build-windows
+    tools/windows/cross_build.sh test-core
 }
 
 case "${1:-}" in

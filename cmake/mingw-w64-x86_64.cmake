@@ -1,9 +1,9 @@
-# Cross-builds core, the command line and the core tests for 64-bit Windows with Debian's mingw-w64,
-# and runs what the build and the tests start under wine.
+# Cross-builds for 64-bit Windows with Debian's mingw-w64: Qt, libcurl, GoogleTest and the program
+# itself all use this file, so they agree on the compiler and its runtime.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(triplet x86_64-w64-mingw32)
-# The posix thread model: GoogleTest needs std::mutex, which the win32 model of GCC 12 lacks.
+# The posix thread model: GoogleTest and Qt need std::mutex, which the win32 model of GCC 12 lacks.
 set(CMAKE_C_COMPILER ${triplet}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${triplet}-g++-posix)
 set(CMAKE_RC_COMPILER ${triplet}-windres)
@@ -12,7 +12,3 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Linked statically, the programs need no runtime DLLs found beside them.
-set(CMAKE_EXE_LINKER_FLAGS_INIT -static)
-find_program(QUANTORA_WINE NAMES wine wine64 REQUIRED)
-set(CMAKE_CROSSCOMPILING_EMULATOR ${QUANTORA_WINE})

@@ -1,10 +1,14 @@
-// Renders the program's pictures from their SVG sources in src/ui/art: the icon as PNGs of every
-// size the desktop asks for plus a Windows .ico, and the splash picture with its cut-out colour.
-// usage: render_art <art folder>   (writes beside the sources; run it after changing one)
+// Renders the program's pictures from their SVG sources under src/ui: in art/ the icon as PNGs of
+// every size the desktop asks for plus a Windows .ico, and the splash picture with its cut-out colour;
+// in pictures/ and pictures/formula/ each button and toolbar picture as a PNG at its own size and at
+// twice that ("<name>@2x.png", which Qt picks on high-density screens), so the program needs no SVG
+// support at run time.
+// usage: render_art <ui folder>   (writes beside the sources; run it after changing one)
 #include <QBuffer>
 #include <QByteArray>
 #include <QColor>
 #include <QDataStream>
+#include <QDir>
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
@@ -81,15 +85,32 @@ bool Write(const QString& path, const QByteArray& bytes) {
     return false;
 }
 
+bool RenderPictures(const QString& folder) {
+    bool written = true;
+    const QDir dir(folder);
+    for (const QString& name : dir.entryList({QStringLiteral("*.svg")}, QDir::Files)) {
+        QSvgRenderer svg(dir.filePath(name));
+        if (!svg.isValid()) {
+            std::fprintf(stderr, "render_art: cannot read %s\n", qPrintable(dir.filePath(name)));
+            return false;
+        }
+        const QString base = dir.filePath(name.chopped(4));
+        written &= Write(base + QStringLiteral(".png"), Png(Render(svg, svg.defaultSize())));
+        written &= Write(base + QStringLiteral("@2x.png"), Png(Render(svg, svg.defaultSize() * 2)));
+    }
+    return written;
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     if (argc != 2) {
-        std::fprintf(stderr, "usage: render_art <art folder>\n");
+        std::fprintf(stderr, "usage: render_art <ui folder>\n");
         return 2;
     }
     QGuiApplication application(argc, argv);
-    const QString folder = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
+    const QString ui = QString::fromLocal8Bit(argv[1]) + QLatin1Char('/');
+    const QString folder = ui + QStringLiteral("art/");
     QSvgRenderer icon(folder + QStringLiteral("quantora-icon.svg"));
     QSvgRenderer splash(folder + QStringLiteral("splash.svg"));
     if (!icon.isValid() || !splash.isValid()) {
@@ -102,5 +123,7 @@ int main(int argc, char* argv[]) {
     }
     written &= Write(folder + QStringLiteral("quantora.ico"), Ico(icon));
     written &= Write(folder + QStringLiteral("splash.png"), Png(SplashPicture(splash)));
+    written &= RenderPictures(ui + QStringLiteral("pictures"));
+    written &= RenderPictures(ui + QStringLiteral("pictures/formula"));
     return written ? 0 : 1;
 }

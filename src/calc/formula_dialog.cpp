@@ -165,7 +165,7 @@ QLabel& AddCaption(DialogLayout& layout, int controlId, const char* text, const 
 QIcon ToolbarIcon(const char* name) {
     static const bool registered = (RegisterFormulaPictures(), true);
     Q_UNUSED(registered);
-    return QIcon(QStringLiteral(":/formula/%1.svg").arg(QString::fromUtf8(name)));
+    return QIcon(QStringLiteral(":/formula/%1.png").arg(QString::fromUtf8(name)));
 }
 
 }  // namespace

@@ -10,7 +10,7 @@ namespace quantora {
 QString ButtonPicturePath(int bitmapId) {
     static const bool registered = (RegisterButtonPictures(), true);
     Q_UNUSED(registered);
-    return QStringLiteral(":/bitmaps/%1.svg").arg(bitmapId);
+    return QStringLiteral(":/bitmaps/%1.png").arg(bitmapId);
 }
 
 }  // namespace quantora

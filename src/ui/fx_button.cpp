@@ -5,7 +5,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionFocusRect>
-#include <QSvgRenderer>
 
 #include "ui/button_pictures.h"
 
@@ -38,8 +37,7 @@ CFxButton::~CFxButton() = default;
 void CFxButton::SetLookPicture(ButtonLook look, const QString& resourcePath) {
     Look& target = LookOf(look);
     target.picturePath = resourcePath;
-    target.picture = nullptr;
-    if (!resourcePath.isEmpty()) target.picture = SharedPicture(resourcePath);
+    target.picture = resourcePath.isEmpty() ? QIcon() : QIcon(resourcePath);
     update();
 }
 
@@ -56,13 +54,6 @@ void CFxButton::SetLookCaptionColour(ButtonLook look, const QColor& colour) {
 
 void CFxButton::SetHoverTip(const QString& tip) { setToolTip(tip); }
 
-std::shared_ptr<QSvgRenderer> CFxButton::SharedPicture(const QString& resourcePath) const {
-    for (const Look& look : looks_) {
-        if (look.picture && look.picturePath == resourcePath) return look.picture;
-    }
-    return std::make_shared<QSvgRenderer>(resourcePath);
-}
-
 QString CFxButton::LookPicture(ButtonLook look) const { return LookOf(look).picturePath; }
 QString CFxButton::LookCaption(ButtonLook look) const { return LookOf(look).caption; }
 QColor CFxButton::LookCaptionColour(ButtonLook look) const { return LookOf(look).captionColour; }
@@ -77,7 +68,7 @@ ButtonLook CFxButton::CurrentLook() const {
 void CFxButton::paintEvent(QPaintEvent* event) {
     const ButtonLook current = CurrentLook();
     const Look& look = LookOf(current);
-    const bool hasPicture = look.picture != nullptr && look.picture->isValid();
+    const bool hasPicture = !look.picture.isNull();
     // A look with neither picture nor caption (the disabled one, as configured) is the plain button.
     if (!hasPicture && look.caption.isEmpty()) {
         QPushButton::paintEvent(event);
@@ -86,7 +77,9 @@ void CFxButton::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     if (hasPicture) {
-        look.picture->render(&painter, QRectF(rect()));
+        // The closest of the picture's sizes for the screen, stretched over the whole button.
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+        painter.drawPixmap(rect(), look.picture.pixmap(size(), devicePixelRatioF()));
         painter.fillRect(rect(), WashOf(current));
     } else {
         QStyleOptionButton option;

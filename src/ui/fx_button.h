@@ -1,12 +1,10 @@
 #pragma once
 
 #include <QColor>
+#include <QIcon>
 #include <QPushButton>
 #include <QString>
 #include <array>
-#include <memory>
-
-class QSvgRenderer;
 
 namespace quantora {
 
@@ -21,7 +19,8 @@ public:
     explicit CFxButton(QWidget* parent = nullptr);
     ~CFxButton() override;
 
-    // An SVG picture, usually from the ":/bitmaps" resources; "" leaves the look without one.
+    // A picture, usually from the ":/bitmaps" resources, with its "@2x" twin for high-density
+    // screens; "" leaves the look without one.
     void SetLookPicture(ButtonLook look, const QString& resourcePath);
     // The normal look's caption is also the button's own text, so its "&" mnemonic works as a shortcut.
     void SetLookCaption(ButtonLook look, const QString& caption);
@@ -43,13 +42,11 @@ protected:
 private:
     struct Look {
         QString picturePath;
-        // Looks that show the same picture share one parsed copy of it.
-        std::shared_ptr<QSvgRenderer> picture;
+        QIcon picture;
         QString caption;
         QColor captionColour;
     };
 
-    std::shared_ptr<QSvgRenderer> SharedPicture(const QString& resourcePath) const;
     Look& LookOf(ButtonLook look) { return looks_[static_cast<std::size_t>(look)]; }
     const Look& LookOf(ButtonLook look) const { return looks_[static_cast<std::size_t>(look)]; }
     void PaintCaption(QPainter& painter, ButtonLook current, bool besidePictogram) const;

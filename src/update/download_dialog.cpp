@@ -49,7 +49,7 @@ QString Text(const std::string& text) { return QString::fromStdString(text); }
 QPixmap StatusPicture(int iconId) {
     static const bool registered = (RegisterUpdatePictures(), true);
     Q_UNUSED(registered);
-    return QIcon(QStringLiteral(":/update/%1.svg").arg(iconId)).pixmap(kIconPixels, kIconPixels);
+    return QIcon(QStringLiteral(":/update/%1.png").arg(iconId)).pixmap(kIconPixels, kIconPixels);
 }
 
 QString CountdownText(int value) { return QStringLiteral(" Download (10 Secs) (%1)").arg(value); }

@@ -8,7 +8,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QSignalSpy>
-#include <QSvgRenderer>
 #include <QTest>
 #include <string>
 
@@ -88,7 +87,7 @@ TEST(CFxButton, ConfiguredButtonShowsItsPictureAndBlueCaptionExceptWhenDisabled)
         CFxButton button;
         ConfigureSkinnedButton(button, b.bitmapId, b.caption, b.tip);
         for (const ButtonLook look : {ButtonLook::kNormal, ButtonLook::kPressed, ButtonLook::kHover}) {
-            EXPECT_EQ(button.LookPicture(look), QString(":/bitmaps/%1.svg").arg(b.bitmapId));
+            EXPECT_EQ(button.LookPicture(look), QString(":/bitmaps/%1.png").arg(b.bitmapId));
             EXPECT_EQ(button.LookCaption(look), b.caption);
             EXPECT_EQ(button.LookCaptionColour(look), QColor(0, 0, 255));
         }
@@ -99,17 +98,18 @@ TEST(CFxButton, ConfiguredButtonShowsItsPictureAndBlueCaptionExceptWhenDisabled)
     }
 }
 
-TEST(CFxButton, EveryPictureLoadsAndCoversTheButton) {
+TEST(CFxButton, EveryPictureLoadsAtBothDensitiesAndCoversTheButton) {
     for (const SkinnedButton& b : kSkinnedButtons) {
         const QString path = ButtonPicturePath(b.bitmapId);
         SCOPED_TRACE(path.toStdString());
-        EXPECT_FALSE(QImage(path).isNull());
-        QSvgRenderer renderer(path);
-        ASSERT_TRUE(renderer.isValid());
+        const QImage picture(path);
+        ASSERT_FALSE(picture.isNull());
+        EXPECT_EQ(QImage(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"))).size(),
+                  picture.size() * 2);
         QImage image(90, 30, QImage::Format_ARGB32);
         image.fill(Qt::transparent);
         QPainter painter(&image);
-        renderer.render(&painter, QRectF(image.rect()));
+        painter.drawImage(image.rect(), picture);
         painter.end();
         for (const QPoint corner : {QPoint(45, 2), QPoint(45, 15), QPoint(45, 27), QPoint(88, 15)}) {
             EXPECT_EQ(qAlpha(image.pixel(corner)), 255) << corner.x() << "," << corner.y();
