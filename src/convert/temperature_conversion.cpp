@@ -8,7 +8,8 @@
 namespace quantora {
 
 std::vector<std::optional<std::string>> ConvertTemperature(const ConversionInput& input, std::size_t sourceRow,
-                                                           const FormatSettings& settings, const NumberLocale& locale) {
+                                                           const FormatSettings& settings, const NumberLocale& locale,
+                                                           std::vector<RowFailure>& failures) {
     const std::int32_t sourceId = input.units[sourceRow].unitId;
     std::vector<std::optional<std::string>> rows(input.units.size());
     for (std::size_t i = 0; i < input.units.size(); ++i) {
@@ -18,7 +19,10 @@ std::vector<std::optional<std::string>> ConvertTemperature(const ConversionInput
             [&](const TemperatureRecord& t) { return t.fromUnitId == sourceId && t.toUnitId == targetId; });
         // Without its formula the value is unknown, and an unchanged old value would pass for an answer.
         if (record == input.temperatures.end()) {
-            if (i != sourceRow) rows[i] = "Error";
+            if (i != sourceRow) {
+                rows[i] = "Error";
+                failures[i] = {true, "temp.dat holds no formula for this pair of units"};
+            }
             continue;
         }
         std::string chain(input.typed);

@@ -68,7 +68,8 @@ public:
                 const std::size_t start = i;
                 const Mantissa mantissa = ScanMantissa(i);
                 std::string error;
-                const std::optional<std::string> number = Number(mantissa, typed_.substr(start, i - start), error);
+                const std::optional<std::string> number =
+                    Number(mantissa, typed_.substr(start, i - start), ExponentLength(i) > 0, error);
                 if (!number) return {{}, error};
                 text += *number;
                 i = CopyExponent(i, text);
@@ -109,22 +110,30 @@ private:
         }
     }
 
-    // An exponent stays as typed: e or E, an optional sign, digits.
-    std::size_t CopyExponent(std::size_t i, std::string& text) const {
-        if (i >= typed_.size() || (typed_[i] != 'e' && typed_[i] != 'E')) return i;
+    // The length of an exponent at `i`: e or E, an optional sign, digits; 0 when there is none.
+    std::size_t ExponentLength(std::size_t i) const {
+        if (i >= typed_.size() || (typed_[i] != 'e' && typed_[i] != 'E')) return 0;
         std::size_t end = i + 1;
         if (end < typed_.size() && (typed_[end] == '+' || typed_[end] == '-')) ++end;
-        if (end >= typed_.size() || !IsDigit(typed_[end])) return i;
+        if (end >= typed_.size() || !IsDigit(typed_[end])) return 0;
         while (end < typed_.size() && IsDigit(typed_[end])) ++end;
-        text.append(typed_.substr(i, end - i));
-        return end;
+        return end - i;
     }
 
-    std::optional<std::string> Number(const Mantissa& mantissa, std::string_view written, std::string& error) const {
-        if (std::optional<std::string> local =
-                ReadAs(mantissa, {decimal_, group_, static_cast<std::size_t>(std::max(locale_.groupingSize, 0))})) {
-            return local;
-        }
+    // An exponent stays as typed.
+    std::size_t CopyExponent(std::size_t i, std::string& text) const {
+        const std::size_t length = ExponentLength(i);
+        text.append(typed_.substr(i, length));
+        return i + length;
+    }
+
+    // A mantissa before an exponent is never grouped, so "1.500e+015" is 1.5e15 even where "." groups
+    // thousands.
+    std::optional<std::string> Number(const Mantissa& mantissa, std::string_view written, bool scientific,
+                                      std::string& error) const {
+        const Form local = scientific ? Form{decimal_, {}, 0}
+                                      : Form{decimal_, group_, static_cast<std::size_t>(std::max(locale_.groupingSize, 0))};
+        if (std::optional<std::string> read = ReadAs(mantissa, local)) return read;
         if (std::optional<std::string> plain = ReadAs(mantissa, {kPoint, {}, 0})) return plain;
         if (std::optional<std::string> comma = ReadAs(mantissa, {kComma, {}, 0})) return comma;
         const std::string example = LocaleExample();

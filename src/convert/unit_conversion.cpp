@@ -64,7 +64,9 @@ ConversionResult ConvertUnits(const ConversionInput& input, const FormatSettings
         ConversionInput read = input;
         read.typed = value.text;
         switch (input.categoryId) {
-            case category_id::kTemperature: result.rows = ConvertTemperature(read, sourceRow, settings, locale); break;
+            case category_id::kTemperature:
+                result.rows = ConvertTemperature(read, sourceRow, settings, locale, result.failures);
+                break;
             case category_id::kReciprocalPair:
                 result.rows = ConvertReciprocalPair(read, sourceRow, settings, locale, parser, result.failures);
                 break;
