@@ -73,13 +73,14 @@ LineBounds NextLine(std::string_view data, std::size_t at) {
     return line;
 }
 
-// The line's text as written: an open quote is closed, and a lone backslash before it, which would
-// take the closing quote with it, is dropped.
-std::string ClosedText(std::string text) {
+// The line's text as written. A lone backslash at its end, which only the file's end can leave
+// there, would take the next line's break (or the closing quote) with it and swallow what is
+// written after it, so it is dropped; an open quote is closed.
+std::string WrittenText(std::string text, bool openQuote) {
     const std::size_t lastOther = text.find_last_not_of('\\');
     const std::size_t backslashes = text.size() - (lastOther == std::string::npos ? 0 : lastOther + 1);
     if (backslashes % 2 == 1) text.pop_back();
-    return text + '"';
+    return openQuote ? text + '"' : text;
 }
 
 std::string SectionOf(std::string_view header) {
@@ -192,7 +193,7 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
 std::string IniDocument::Text() const {
     std::string text;
     for (const Line& line : lines_) {
-        text.append(line.lead).append(line.openQuote ? ClosedText(line.text) : line.text).append(line.trail);
+        text.append(line.lead).append(WrittenText(line.text, line.openQuote)).append(line.trail);
     }
     return text + tail_;
 }

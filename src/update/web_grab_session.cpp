@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "catalogue/whole_file.h"
 #include "update/curl_library.h"
 #include "update/session_status.h"
 #include "update/web_grab_client.h"
@@ -139,7 +140,29 @@ void CWebGrabSession::HeaderLine(std::string_view line) {
     if (line == "\r\n" || line == "\n") ShowEvent(is::kResponseReceived);
 }
 
-void CWebGrabSession::ApplyOptions(const std::string& url, const FetchLimits& limits, char* errorText) {
+namespace {
+
+// A certificate file is a few kilobytes; anything larger, or a device or pipe named by mistake, is
+// refused before libcurl would read it without end.
+constexpr std::uint64_t kMaxCertificateBytes = 1 << 20;
+
+}  // namespace
+
+// The trusted certificate is read here, through the same checks as every other file the program
+// reads, and handed to libcurl as bytes.
+std::optional<std::vector<std::uint8_t>> CWebGrabSession::ReadTrustedCertificate(const FetchLimits& limits) {
+    if (limits.extraCaFile.empty()) return std::vector<std::uint8_t>{};
+    WholeFile file = ReadWholeFile(std::u8string(limits.extraCaFile.begin(), limits.extraCaFile.end()),
+                                   kMaxCertificateBytes);
+    if (!file.opened) {
+        SetStatus(file.error);
+        return std::nullopt;
+    }
+    return std::move(file.bytes);
+}
+
+void CWebGrabSession::ApplyOptions(const std::string& url, const FetchLimits& limits,
+                                   std::vector<std::uint8_t>& certificate, char* errorText) {
     CURL* handle = static_cast<CURL*>(handle_);
     Library().easy_setopt(handle, CURLOPT_URL, url.c_str());
     Library().easy_setopt(handle, CURLOPT_USERAGENT, agent_.c_str());
@@ -153,7 +176,10 @@ void CWebGrabSession::ApplyOptions(const std::string& url, const FetchLimits& li
     Library().easy_setopt(handle, CURLOPT_MAXFILESIZE_LARGE, static_cast<curl_off_t>(limits.maxBodyBytes));
     Library().easy_setopt(handle, CURLOPT_SSL_VERIFYPEER, 1L);
     Library().easy_setopt(handle, CURLOPT_SSL_VERIFYHOST, 2L);
-    if (!limits.extraCaFile.empty()) Library().easy_setopt(handle, CURLOPT_CAINFO, limits.extraCaFile.c_str());
+    if (!limits.extraCaFile.empty()) {
+        curl_blob blob{certificate.data(), certificate.size(), CURL_BLOB_COPY};
+        Library().easy_setopt(handle, CURLOPT_CAINFO_BLOB, &blob);
+    }
     Library().easy_setopt(handle, CURLOPT_WRITEFUNCTION, OnBody);
     Library().easy_setopt(handle, CURLOPT_WRITEDATA, this);
     Library().easy_setopt(handle, CURLOPT_HEADERFUNCTION, OnHeader);
@@ -181,8 +207,13 @@ bool CWebGrabSession::Get(const std::string& url, std::vector<std::uint8_t>& bod
     answered_ = false;
     wholeFetch_ = limits.wholeFetch;
     host_ = HostOf(url);
+    std::optional<std::vector<std::uint8_t>> certificate = ReadTrustedCertificate(limits);
+    if (!certificate) {
+        body_ = nullptr;
+        return false;
+    }
     char errorText[CURL_ERROR_SIZE] = {};
-    ApplyOptions(url, limits, errorText);
+    ApplyOptions(url, limits, *certificate, errorText);
     ShowEvent(is::kResolvingName);
     start_ = std::chrono::steady_clock::now();
     const CURLcode code = Library().easy_perform(static_cast<CURL*>(handle_));

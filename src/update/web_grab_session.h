@@ -1,7 +1,9 @@
 #pragma once
 
 #include <chrono>
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -44,7 +46,9 @@ public:
 
 private:
     CWebGrabSession(void* handle, std::string agent, StatusWindow* statusWindow);
-    void ApplyOptions(const std::string& url, const FetchLimits& limits, char* errorText);
+    std::optional<std::vector<std::uint8_t>> ReadTrustedCertificate(const FetchLimits& limits);
+    void ApplyOptions(const std::string& url, const FetchLimits& limits, std::vector<std::uint8_t>& certificate,
+                      char* errorText);
     bool Judge(int curlCode, const char* errorText, std::vector<std::uint8_t>& body);
 
     void* handle_;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "support/temp_folder.h"
 #include "support/update_server.h"
 #include "update/session_status.h"
 #include "update_test_support.h"
@@ -144,6 +145,25 @@ TEST(WebGrabClient, HttpsNeedsATrustedCertificate) {
     WebGrabClient trusted(QuickLimits(server.Certificate().string()));
     EXPECT_TRUE(trusted.FetchUrl(FileUrl(server, "curr"), body, "WebGrab demo", nullptr));
     EXPECT_EQ(body, file);
+}
+
+// A certificate setting that names a device or a folder ends the fetch at once with the file's
+// name, rather than leaving libcurl to read without end.
+TEST(WebGrabClient, ACertificateThatIsNoFileIsRefusedAtOnce) {
+    UpdateServer server(UpdateServer::Scheme::kHttps);
+    ASSERT_TRUE(server.Running());
+    const test::TempFolder folder;
+    std::vector<std::string> named = {folder.Path().string()};
+#ifndef _WIN32
+    named.push_back("/dev/zero");
+#endif
+    for (const std::string& certificate : named) {
+        WebGrabClient client(QuickLimits(certificate));
+        test::RecordingView view;
+        Bytes body;
+        EXPECT_FALSE(client.FetchUrl(FileUrl(server, "cat"), body, "WebGrab demo", &view));
+        EXPECT_NE(view.Last().find(certificate), std::string::npos) << view.Last();
+    }
 }
 
 TEST(WebGrabClient, BodyBeyondTheCapFails) {
