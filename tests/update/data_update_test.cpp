@@ -8,6 +8,13 @@
 #include <map>
 #include <random>
 
+#ifndef _WIN32
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <sys/socket.h>
+#include <unistd.h>
+#endif
+
 #include "support/record_builders.h"
 #include "support/temp_folder.h"
 #include "support/update_server.h"
@@ -373,6 +380,52 @@ TEST_F(DataUpdateRun, UnreachableServerFails) {
     EXPECT_TRUE(view_.Last().starts_with(std::string(update_text::kFailed) + "\nlist.dat: ")) << view_.Last();
     EXPECT_EQ(Installed("list.dat"), kInstalledList);
 }
+
+#ifndef _WIN32
+// A listener whose queue is full: a connection to it neither succeeds nor fails until the
+// connect time-out, as an address with no network behind it.
+class SilentListener {
+public:
+    SilentListener() {
+        listener_ = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        socklen_t length = sizeof address;
+        if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 || ::listen(listener_, 0) != 0 ||
+            ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
+            return;
+        }
+        port_ = ntohs(address.sin_port);
+        for (int& filler : fillers_) {
+            filler = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK, 0);
+            static_cast<void>(::connect(filler, reinterpret_cast<sockaddr*>(&address), length));
+        }
+    }
+    ~SilentListener() {
+        for (int filler : fillers_) ::close(filler);
+        ::close(listener_);
+    }
+    std::string Url() const { return "http://127.0.0.1:" + std::to_string(port_); }
+
+private:
+    int listener_ = -1;
+    int fillers_[2] = {-1, -1};
+    int port_ = 0;
+};
+
+// With no network the run waits for one connect time-out, not one for the data files and another
+// for the rates, so an automatic update at start-up holds the program back no longer than that.
+TEST_F(DataUpdateRun, NoAnswerAtAllSkipsTheRates) {
+    const SilentListener silent;
+    DataUpdate update(data_.Path(), silent.Url(), prompts_, Limits());
+    update.SetRatesSource(silent.Url() + "/rates.xml");
+    EXPECT_EQ(update.Run(view_).outcome, UpdateOutcome::kFailed);
+    EXPECT_EQ(std::count(view_.texts.begin(), view_.texts.end(), std::string(update_text::kRatesFetching)), 0);
+    EXPECT_NE(view_.Last().find("Timeout was reached"), std::string::npos) << view_.Last();
+    ExpectNothingReplaced();
+}
+#endif
 
 TEST_F(DataUpdateRun, NoServerAddressContactsNobody) {
     DataUpdate update(data_.Path(), "", prompts_);
