@@ -464,6 +464,17 @@ TEST_F(DataUpdateRun, StopDuringARunKeepsWhatWasPutInPlace) {
                                                {"consts", "5"}, {"element", "5"}}));
 }
 
+// Runs in this process stand for runs in others: the system's lock keeps out every other holder.
+TEST(FolderLockTest, OneRunAtATimeAndFreeAgainAfterIt) {
+    const test::TempFolder folder;
+    {
+        const FolderLock first(folder.Path());
+        ASSERT_EQ(first.Status(), FolderLock::State::kHeld) << first.Reason();
+        EXPECT_EQ(FolderLock(folder.Path()).Status(), FolderLock::State::kBusy);
+    }
+    EXPECT_EQ(FolderLock(folder.Path()).Status(), FolderLock::State::kHeld);
+}
+
 TEST(DataUpdateRequest, NamesTheFileUnderTheServerAddress) {
     EXPECT_EQ(UpdateRequestUrl("https://example.org/q", "cat"), "https://example.org/q/update.aspx?file=cat.zip");
     EXPECT_EQ(UpdateRequestUrl("http://127.0.0.1:8/", "list"), "http://127.0.0.1:8/update.aspx?file=list.zip");
