@@ -53,16 +53,32 @@ FileContent Failed(FileContent::Status status) {
     return content;
 }
 
+// A folder cannot be opened as a file at all; it is named as what it is, and a missing file in
+// the same words on every system.
+FileContent FailedToOpen(const std::filesystem::path& path) {
+    const DWORD error = ::GetLastError();
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) {
+        FileContent content;
+        content.status = FileContent::Status::kMissing;
+        content.reason = std::make_error_code(std::errc::no_such_file_or_directory).message();
+        return content;
+    }
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        FileContent content;
+        content.status = FileContent::Status::kNotRegular;
+        return content;
+    }
+    ::SetLastError(error);
+    return Failed(FileContent::Status::kFailed);
+}
+
 }  // namespace
 
 FileContent ReadRegularFile(const std::filesystem::path& path, std::uint64_t maxBytes) {
     const HANDLE file = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        const DWORD error = ::GetLastError();
-        const bool missing = error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND;
-        return Failed(missing ? FileContent::Status::kMissing : FileContent::Status::kFailed);
-    }
+    if (file == INVALID_HANDLE_VALUE) return FailedToOpen(path);
     FileContent content;
     LARGE_INTEGER size{};
     if (::GetFileType(file) != FILE_TYPE_DISK) {
