@@ -48,7 +48,7 @@ void ConvertEveryCategory(const Catalogue& catalogue) {
                                     .temperatures = catalogue.Temperatures(),
                                     .currencies = catalogue.Currencies()};
         const ConversionResult result = ConvertUnits(input, settings, NumberLocale{}, parser);
-        if (result.ran && (result.rows.size() != units.size() || result.faults.size() != units.size())) std::abort();
+        if (result.ran && (result.rows.size() != units.size() || result.failures.size() != units.size())) std::abort();
     }
 }
 
