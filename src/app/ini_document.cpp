@@ -178,8 +178,11 @@ void IniDocument::SetValue(std::string_view section, std::string_view key, std::
         lines_.insert(last.base(), std::move(entry));
         return;
     }
-    const bool empty = lines_.empty();
-    lines_.push_back({.lead = empty ? std::exchange(tail_, "") : "\n\n",
+    // A file of comments alone keeps them above the new section, on a line of their own: a header
+    // written straight after a comment would become part of it.
+    std::string lead = lines_.empty() ? std::exchange(tail_, "") : "\n\n";
+    if (!lead.empty() && lead.back() != '\n' && lead.back() != '\r') lead += '\n';
+    lines_.push_back({.lead = std::move(lead),
                       .text = SectionHeader(section),
                       .trail = {},
                       .section = std::string(section),
