@@ -6,6 +6,7 @@
 
 #include "app/data_paths.h"
 #include "cli/cli_commands.h"
+#include "cli/short_run_heap.h"
 #include "convert/environment_number_locale.h"
 #include "cli/utf8_arguments.h"
 #include "cli/window_profile.h"
@@ -17,6 +18,7 @@ void Write(std::FILE* stream, const std::string& text) { std::fwrite(text.data()
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    quantora::PrepareHeapForShortRun();
     quantora::UseUtf8Console();
     const std::vector<std::string> args = quantora::Utf8Arguments(argc, argv);
     const quantora::WindowProfile profile = quantora::OpenWindowProfile();
