@@ -15,16 +15,11 @@ PACKAGES=(cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
           units hyperfine xvfb xauth ccache python3 openssl)
 PACKAGES+=(lintian appstream man-db)  # the Debian package's own checks
 # The Windows build (Qt built from Debian's source), run under wine, and its installer.
-PACKAGES+=(g++-mingw-w64-x86-64 googletest qt6-base-dev-tools wine wine64 nsis zip xdotool)
+PACKAGES+=(g++-mingw-w64-x86-64 googletest qt6-base-dev-tools wine wine64 nsis zip xdotool xclip)
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
 # ccache keys on paths relative to the checkout, so a clone in another folder still hits the cache.
 export CCACHE_BASEDIR="$PWD"
-# Line tables only: enough for every sanitizer and debugger backtrace, and a quarter quicker to
-# build than full debug information.
-PROGRAM_FLAGS=(-DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS_RELWITHDEBINFO=-O2 -g1 -DNDEBUG")
-# The sanitizers look at what the tests run; the benchmarks and the developers' picture tools add nothing.
-SANITIZER_FLAGS=(-DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DQUANTORA_SANITIZE=ON -DQUANTORA_BENCH=OFF
-                 -DQUANTORA_PICTURE_TOOLS=OFF)
+# The build configurations are CMakePresets.json's: default (the programs and tests), asan, fuzz.
 JOBS=${JOBS:-$(nproc)}
 
 install_missing() {
@@ -41,11 +36,10 @@ install_missing() {
 }
 
 configure_and_build() {
-    local dir=$1
-    shift
+    local preset=$1
     # ccache keeps CI's rebuilds of unchanged files cheap on a machine that has built before.
-    cmake -S . -B "$dir" -G Ninja -Wno-dev -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "$@" >/dev/null
-    cmake --build "$dir" -j "$JOBS"
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset" -j "$JOBS"
 }
 
 # Runs one step of the test command and says how long it took, so a slow step shows in CI's log.
@@ -56,17 +50,14 @@ timed() {
 }
 
 run_tests() {
-    local dir=$1
-    ctest --test-dir "$dir" --output-on-failure -j "$JOBS" --timeout 300
+    ctest --preset "$1" -j "$JOBS"
 }
 
 # Runs every fuzzer for FUZZ_SECONDS over its seeds: those kept in tests/fuzz/corpus and those cut
 # from the data files the plain build made. Extra arguments go to each fuzzer.
 run_fuzzers() {
     local dir=build-fuzz
-    cmake -S . -B "$dir" -G Ninja -Wno-dev -DCMAKE_CXX_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER=clang++ "${PROGRAM_FLAGS[@]}" \
-        -DQUANTORA_FUZZ=ON -DQUANTORA_TESTS=OFF -DQUANTORA_BENCH=OFF >/dev/null
-    cmake --build "$dir" -j "$JOBS" --target fuzzers
+    configure_and_build fuzz
     mkdir -p "$dir/corpus"
     python3 tools/fuzz_seeds.py build/bin/data "$dir/corpus"
     for fuzzer in "$dir"/fuzz/*_fuzz; do
@@ -90,25 +81,22 @@ test_windows() {
 case "${1:-}" in
     run)
         install_missing
-        configure_and_build build "${PROGRAM_FLAGS[@]}"
+        configure_and_build default
         exec build/bin/quantora
         ;;
     test)
         timed install_missing
-        timed configure_and_build build "${PROGRAM_FLAGS[@]}"
-        timed run_tests build
-        timed configure_and_build build-asan "${SANITIZER_FLAGS[@]}"
-        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-        LSAN_OPTIONS=suppressions="$PWD/tests/support/lsan.supp":print_suppressions=0 \
-        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-            timed run_tests build-asan
+        timed configure_and_build default
+        timed run_tests default
+        timed configure_and_build asan
+        timed run_tests asan
         timed run_fuzzers
         timed test_windows
         ;;
     fuzz-long)
         install_missing
-        cmake -S . -B build -G Ninja -Wno-dev -DCMAKE_CXX_COMPILER_LAUNCHER=ccache "${PROGRAM_FLAGS[@]}" >/dev/null
-        cmake --build build -j "$JOBS" --target quantora_units_data quantora_lists_data
+        cmake --preset default >/dev/null
+        cmake --build --preset default -j "$JOBS" --target quantora_units_data quantora_lists_data
         renice -n 19 $$ >/dev/null
         FUZZ_SECONDS=${FUZZ_LONG_SECONDS:-1800} run_fuzzers -runs="${FUZZ_RUNS:-10000000}"
         ;;
