@@ -23,9 +23,9 @@
 #include "catalogue/record_file.h"
 #include "catalogue/unit_data_sets.h"
 #include "lists/list_sources.h"
-#include "main/currency_import.h"
-#include "main/data_checks.h"
-#include "main/master_text.h"
+#include "masters/currency_import.h"
+#include "masters/data_checks.h"
+#include "masters/master_text.h"
 #include "update/list_entry.h"
 #include "update/reference_rates.h"
 
