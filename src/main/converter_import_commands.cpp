@@ -6,7 +6,6 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/data_paths.h"
 #include "app/qt_user_prompts.h"
 #include "main/converter_dialog.h"
 #include "masters/data_import.h"
