@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <memory>
 
+#include "app/data_paths.h"
 #include "app/qt_profile_store.h"
 #include "calc/formula_dialog.h"
 #include "main/qt_window_launchers.h"
@@ -23,7 +24,8 @@ using quantora::CFormulaDlg;
 struct Profile {
     QTemporaryDir folder;
     quantora::QtProfileStore store{folder.filePath(QStringLiteral("profile.ini"))};
-    quantora::QtWindowLaunchers launchers{folder.path().toStdString(), store};
+    quantora::QtWindowLaunchers launchers{folder.path().toStdString(),
+                                          quantora::InstalledDataFolder(folder.path().toStdString()), store};
 };
 
 std::unique_ptr<CFormulaDlg> OpenWindow(Profile& profile) {

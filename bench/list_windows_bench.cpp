@@ -13,6 +13,7 @@
 #include "app/data_paths.h"
 #include "app/qt_profile_store.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/data_file_names.h"
 #include "edit/search_dialog.h"
 #include "lists/constants_dialog.h"
 #include "lists/elements_dialog.h"
@@ -47,14 +48,14 @@ void TypeAndRedraw(benchmark::State& state, QDialog& window, const char* listId)
 
 void BM_ConstantsKeystroke(benchmark::State& state) {
     Profile profile;
-    dlgConstants window(profile.store, DataFilePath(ProgramFolder(), "consts.dat"));
+    dlgConstants window(profile.store, InstalledDataFolder(ProgramFolder()) / data_file::kConstants);
     TypeAndRedraw(state, window, "1136");
 }
 BENCHMARK(BM_ConstantsKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 void BM_ElementsKeystroke(benchmark::State& state) {
     Profile profile;
-    dlgElements window(profile.store, DataFilePath(ProgramFolder(), "element.dat"));
+    dlgElements window(profile.store, InstalledDataFolder(ProgramFolder()) / data_file::kElements);
     TypeAndRedraw(state, window, "1136");
 }
 BENCHMARK(BM_ElementsKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
@@ -62,7 +63,7 @@ BENCHMARK(BM_ElementsKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(9)->
 void BM_FindKeystroke(benchmark::State& state) {
     Profile profile;
     Catalogue catalogue;
-    catalogue.Load(DataFilePath(ProgramFolder(), "").parent_path(), false);
+    catalogue.Load(InstalledDataFolder(ProgramFolder()), false);
     dlgSearch window(profile.store, catalogue);
     TypeAndRedraw(state, window, "1133");
 }

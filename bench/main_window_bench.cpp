@@ -37,8 +37,8 @@ int LargestCategoryLine(const CConverterDlg& window) {
 struct OpenWindow {
     QTemporaryDir profileFolder;
     quantora::QtProfileStore profile{profileFolder.filePath(QStringLiteral("profile.ini"))};
-    quantora::QtWindowLaunchers launchers{ProgramFolder(), profile};
-    CConverterDlg window{profile, ProgramFolder(), launchers};
+    quantora::QtWindowLaunchers launchers{ProgramFolder(), quantora::InstalledDataFolder(ProgramFolder()), profile};
+    CConverterDlg window{profile, quantora::InstalledDataFolder(ProgramFolder()), launchers};
     QLineEdit* value = nullptr;
 
     OpenWindow() {

@@ -30,16 +30,18 @@ std::filesystem::path ProgramFolder() {
 class OkLaunchers : public QtWindowLaunchers {
 public:
     OkLaunchers(const std::filesystem::path& folder, ProfileStore& profile)
-        : QtWindowLaunchers(folder, profile), folder_(folder), profile_(profile) {}
+        : QtWindowLaunchers(folder, InstalledDataFolder(folder), profile),
+          dataFolder_(InstalledDataFolder(folder)),
+          profile_(profile) {}
 
     OptionsResult RunOptions(QWidget& parent) override {
-        dlgOptions options(profile_, folder_, *this, &parent);
+        dlgOptions options(profile_, dataFolder_, *this, &parent);
         options.findChild<QPushButton*>(QString::number(options_id::kOk))->click();
         return {options.WasAccepted()};
     }
 
 private:
-    std::filesystem::path folder_;
+    std::filesystem::path dataFolder_;
     ProfileStore& profile_;
 };
 
@@ -49,7 +51,7 @@ struct Program {
     std::filesystem::path executableFolder;
 
     Program() : executableFolder(folder.path().toStdString()) {
-        std::filesystem::copy(ProgramFolder() / "data", executableFolder / "data",
+        std::filesystem::copy(InstalledDataFolder(ProgramFolder()), InstalledDataFolder(executableFolder),
                               std::filesystem::copy_options::recursive);
     }
 };
@@ -58,7 +60,8 @@ void BM_OpenOptions(benchmark::State& state) {
     Program program;
     OkLaunchers launchers(program.executableFolder, program.profile);
     for (auto _ : state) {
-        auto options = std::make_unique<dlgOptions>(program.profile, program.executableFolder, launchers);
+        auto options = std::make_unique<dlgOptions>(program.profile, InstalledDataFolder(program.executableFolder),
+                                                    launchers);
         benchmark::DoNotOptimize(options->LoadProblem());
         state.PauseTiming();  // closing saves the placement: not part of opening
         options.reset();
@@ -70,7 +73,7 @@ BENCHMARK(BM_OpenOptions)->Unit(benchmark::kMillisecond)->Repetitions(9)->Report
 void BM_OpenOptionsPressOkAndReload(benchmark::State& state) {
     Program program;
     OkLaunchers launchers(program.executableFolder, program.profile);
-    CConverterDlg main(program.profile, program.executableFolder, launchers);
+    CConverterDlg main(program.profile, InstalledDataFolder(program.executableFolder), launchers);
     main.LoadCatalogue();
     main.findChild<QListWidget*>(QString::number(converter_id::kCategories))->setCurrentRow(0);
     auto* optionsButton = main.findChild<QPushButton*>(QString::number(converter_id::kOptions));

@@ -58,7 +58,7 @@ std::vector<std::uint8_t> ListBytes(std::string_view version) {
     return bytes;
 }
 
-fs::path ShippedData() { return DataFilePath(ExecutableFolder(), ""); }
+fs::path ShippedData() { return InstalledDataFolder(ExecutableFolder()); }
 
 // The shipped files, every tenth unit and the first categories hidden, with an older list.
 void InstallOldCopy(const fs::path& folder) {

@@ -12,10 +12,10 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/record_file.h"
-#include "main/currency_import.h"
-#include "main/data_checks.h"
-#include "main/master_text.h"
-#include "main/version_stamps.h"
+#include "masters/currency_import.h"
+#include "masters/data_checks.h"
+#include "masters/master_text.h"
+#include "masters/version_stamps.h"
 
 namespace {
 

@@ -23,9 +23,9 @@
 #include "catalogue/record_file.h"
 #include "catalogue/unit_data_sets.h"
 #include "lists/list_sources.h"
-#include "main/currency_import.h"
-#include "main/data_checks.h"
-#include "main/master_text.h"
+#include "masters/currency_import.h"
+#include "masters/data_checks.h"
+#include "masters/master_text.h"
 #include "update/list_entry.h"
 #include "update/reference_rates.h"
 
@@ -198,7 +198,8 @@ int Publish(const Options& options) {
                          Write(out / data_file::kUnits, units.units.records) &&
                          Write(out / data_file::kTemperatures, units.temperatures.records) &&
                          Write(out / data_file::kCurrencies, rated.records) &&
-                         Write(out / "consts.dat", constants.records) && Write(out / "element.dat", elements.records) &&
+                         Write(out / data_file::kConstants, constants.records) &&
+                         Write(out / data_file::kElements, elements.records) &&
                          Write(out / "list.dat", list);
     if (written) std::cout << "Published version " << version << " in " << out.string() << '\n';
     return written ? 0 : kFault;

@@ -9,8 +9,11 @@
 #include <QTest>
 #include <QTreeWidget>
 #include <cstdio>
+#include <filesystem>
 
+#include "app/data_paths.h"
 #include "app/qt_profile_store.h"
+#include "catalogue/path_text.h"
 #include "main/converter_dialog.h"
 #include "main/qt_window_launchers.h"
 
@@ -36,8 +39,10 @@ int main(int argc, char* argv[]) {
     }
     QTemporaryDir profileFolder;
     quantora::QtProfileStore profile(profileFolder.filePath(QStringLiteral("profile.ini")));
-    quantora::QtWindowLaunchers launchers(args.at(1).toStdString(), profile);
-    quantora::CConverterDlg window(profile, args.at(1).toStdString(), launchers);
+    const std::filesystem::path programFolder = quantora::PathFromUtf8(args.at(1).toStdString());
+    const std::filesystem::path dataFolder = quantora::InstalledDataFolder(programFolder);
+    quantora::QtWindowLaunchers launchers(programFolder, dataFolder, profile);
+    quantora::CConverterDlg window(profile, dataFolder, launchers);
     window.LoadCatalogue();
     window.show();
     if (args.size() > 3 && !SelectCategory(*window.findChild<QListWidget*>(QStringLiteral("1010")), args.at(3))) {

@@ -13,11 +13,6 @@ namespace quantora {
 
 namespace {
 
-std::filesystem::path& ChosenDataFolder() {
-    static std::filesystem::path folder;
-    return folder;
-}
-
 // Above every data file's largest sensible size; the readers refuse a copy that is too large for its kind.
 constexpr std::uint64_t kMaxCopiedBytes = std::uint64_t{64} << 20;
 
@@ -43,10 +38,8 @@ std::optional<std::string> CopyMissingFiles(const std::filesystem::path& from, c
 
 }  // namespace
 
-std::filesystem::path DataFilePath(const std::filesystem::path& executableFolder, std::string_view name) {
-    const std::filesystem::path& chosen = ChosenDataFolder();
-    if (!chosen.empty()) return chosen / std::filesystem::path(name);
-    return executableFolder / "data" / std::filesystem::path(name);
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& executableFolder) {
+    return executableFolder / "data";
 }
 
 std::filesystem::path HelpPagePath(const std::filesystem::path& executableFolder, std::string_view page) {
@@ -66,10 +59,8 @@ DataFolderChoice ChooseDataFolder(const std::filesystem::path& installed, const 
 }
 
 DataFolderChoice ChooseDataFolder(const std::filesystem::path& executableFolder) {
-    const std::filesystem::path installed = executableFolder / "data";
+    const std::filesystem::path installed = InstalledDataFolder(executableFolder);
     return ChooseDataFolder(installed, PerUserDataFolder(), IsFolderWritable(installed));
 }
-
-void UseDataFolder(std::filesystem::path folder) { ChosenDataFolder() = std::move(folder); }
 
 }  // namespace quantora

@@ -10,9 +10,8 @@ namespace quantora {
 // The folder of the running executable (the platform call; empty when it cannot be determined).
 std::filesystem::path ExecutableFolder();
 
-// <folder>/data/<name>: where every data file lives beside the program, or <chosen>/<name> once
-// start-up has chosen another data folder with UseDataFolder.
-std::filesystem::path DataFilePath(const std::filesystem::path& executableFolder, std::string_view name);
+// <folder>/data: where the data files are installed beside the program.
+std::filesystem::path InstalledDataFolder(const std::filesystem::path& executableFolder);
 
 // <folder>/help/<page>.
 std::filesystem::path HelpPagePath(const std::filesystem::path& executableFolder, std::string_view page);
@@ -40,8 +39,5 @@ DataFolderChoice ChooseDataFolder(const std::filesystem::path& installed, const 
 // The choice above for <executableFolder>/data and this user's folder: what the window and the
 // command line both read, so they see the same units.
 DataFolderChoice ChooseDataFolder(const std::filesystem::path& executableFolder);
-
-// Makes DataFilePath name files in `folder` for the rest of the process.
-void UseDataFolder(std::filesystem::path folder);
 
 }  // namespace quantora

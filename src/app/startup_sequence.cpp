@@ -10,6 +10,7 @@
 #include "app/qt_user_prompts.h"
 #include "app/settings.h"
 #include "app/system_check.h"
+#include "catalogue/path_text.h"
 #include "main/converter_dialog.h"
 #include "main/qt_window_launchers.h"
 #include "ui/os_version.h"
@@ -35,10 +36,10 @@ void WarnOfUnsupportedSystem(const CXWinVersion& version, UserPrompts& prompts) 
 }
 
 // An installed program may not write beside itself; the user's own copy of the data is used then.
-void ChooseWhereDataLives(const std::filesystem::path& executableFolder, UserPrompts& prompts) {
-    const DataFolderChoice choice = ChooseDataFolder(executableFolder);
+std::filesystem::path ChooseWhereDataLives(const std::filesystem::path& executableFolder, UserPrompts& prompts) {
+    DataFolderChoice choice = ChooseDataFolder(executableFolder);
     if (choice.error) prompts.Message(*choice.error, "Quantora");
-    if (choice.folder != executableFolder / "data") UseDataFolder(choice.folder);
+    return std::move(choice.folder);
 }
 
 // Qt's arguments, not argv: on Windows they come from the wide command line, so a file named in
@@ -48,8 +49,6 @@ CommandLine ProgramArguments() {
     for (const QString& argument : QCoreApplication::arguments()) commandLine.push_back(argument.toStdString());
     return commandLine;
 }
-
-std::filesystem::path PathFromUtf8(const std::string& text) { return std::u8string(text.begin(), text.end()); }
 
 }  // namespace
 
@@ -125,12 +124,12 @@ int RunProgram(int& argc, char** argv) {
     QtUserPrompts prompts;
     WarnOfUnsupportedSystem(version, prompts);
     const std::filesystem::path executableFolder = ExecutableFolder();
-    ChooseWhereDataLives(executableFolder, prompts);
+    const std::filesystem::path dataFolder = ChooseWhereDataLives(executableFolder, prompts);
     QtProfileStore profile;
     if (profile.Problem()) prompts.Message(*profile.Problem(), "Quantora");
-    QtWindowLaunchers launchers(executableFolder, profile);
+    QtWindowLaunchers launchers(executableFolder, dataFolder, profile);
     StartupSequence(profile, launchers, prompts, ProgramArguments(), [&] {
-        return std::make_unique<CConverterDlg>(profile, executableFolder, launchers);
+        return std::make_unique<CConverterDlg>(profile, dataFolder, launchers);
     }).Run();
     profile.Sync();
     return 0;

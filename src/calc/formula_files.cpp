@@ -2,6 +2,7 @@
 
 #include "app/setting_keys.h"
 #include "app/settings.h"
+#include "catalogue/path_text.h"
 
 namespace quantora {
 
@@ -19,10 +20,8 @@ std::string WithoutExtension(std::string name) {
 
 }  // namespace
 
-std::filesystem::path PathFromText(std::string_view utf8) { return std::u8string(utf8.begin(), utf8.end()); }
-
 std::filesystem::path FormulaSavePath(const std::filesystem::path& chosen) {
-    return chosen.parent_path() / PathFromText(FormulaFileTitle(chosen) + std::string(kFormulaFileExtension));
+    return chosen.parent_path() / PathFromUtf8(FormulaFileTitle(chosen) + std::string(kFormulaFileExtension));
 }
 
 std::string FormulaFileTitle(const std::filesystem::path& path) { return WithoutExtension(PathText(path.filename())); }

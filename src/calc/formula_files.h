@@ -13,10 +13,6 @@ namespace quantora {
 inline constexpr std::string_view kFormulaFileExtension = ".xpq";
 inline constexpr std::string_view kNewFormulaName = "New Formula";
 
-// A path from UTF-8 text, the way the recent-file list and the command line hold it; PathText
-// (catalogue/file_error.h) gives the text back.
-std::filesystem::path PathFromText(std::string_view utf8);
-
 // The path a formula is saved to: every ".xpq" taken out of the chosen file's name (case-sensitive)
 // and one put at its end. The folders are left as they are.
 std::filesystem::path FormulaSavePath(const std::filesystem::path& chosen);

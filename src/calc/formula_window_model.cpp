@@ -6,6 +6,7 @@
 #include "app/user_prompts.h"
 #include "calc/formula_file_dialogs.h"
 #include "catalogue/cp1252.h"
+#include "catalogue/path_text.h"
 #include "catalogue/record_file.h"
 
 namespace quantora {
@@ -239,7 +240,7 @@ void FormulaWindowModel::ApplyRecord(const FormulaRecord& record) {
 std::optional<CalculationOutcome> FormulaWindowModel::OpenRecentFile(std::size_t index) {
     const RecentFiles files = Recent();
     if (index >= files.size() || files[index].empty()) return std::nullopt;
-    return LoadFormulaFile(PathFromText(files[index]));
+    return LoadFormulaFile(PathFromUtf8(files[index]));
 }
 
 RecentFiles FormulaWindowModel::Recent() const { return ReadRecentFiles(profile_); }

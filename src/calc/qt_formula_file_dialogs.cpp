@@ -3,7 +3,7 @@
 #include <QFileDialog>
 #include <QString>
 
-#include "calc/formula_files.h"
+#include "catalogue/path_text.h"
 
 namespace quantora {
 
@@ -13,7 +13,7 @@ const QString kFilter = QStringLiteral("Expressa Files(*.xpq)");
 
 std::optional<std::filesystem::path> Chosen(const QString& file) {
     if (file.isEmpty()) return std::nullopt;
-    return PathFromText(file.toStdString());
+    return PathFromUtf8(file.toStdString());
 }
 
 }  // namespace

@@ -5,11 +5,6 @@
 
 namespace quantora {
 
-std::string PathText(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
 std::string FileError(const std::filesystem::path& path) {
     const int code = errno != 0 ? errno : EIO;
     return PathText(path) + ": " + std::generic_category().message(code);

@@ -2,23 +2,13 @@
 
 #include <filesystem>
 #include <string>
-#include <string_view>
 #include <vector>
 
+#include "catalogue/data_file_names.h"
 #include "catalogue/record_set.h"
 #include "catalogue/records.h"
 
 namespace quantora {
-
-// Data file names in the data folder.
-namespace data_file {
-inline constexpr std::string_view kCategories = "cat.dat";
-inline constexpr std::string_view kCustomCategories = "catcust.dat";
-inline constexpr std::string_view kUnits = "item.dat";
-inline constexpr std::string_view kCustomUnits = "itemcust.dat";
-inline constexpr std::string_view kTemperatures = "temp.dat";
-inline constexpr std::string_view kCurrencies = "curr.dat";
-}  // namespace data_file
 
 // The outcome of a load. When a required file cannot be opened, `complete` is false, `error` names
 // the file and the system's reason, and the sets hold what was read before it.

@@ -78,8 +78,8 @@ public:
         : arguments_(arguments), environment_(environment) {}
 
     CliOutcome Run() {
-        const LoadReport report =
-            catalogue_.Load(DataFolder(), ReadSettingFlag(environment_.profile, Setting::kCommonUnits));
+        const LoadReport report = catalogue_.Load(CommandDataFolder(arguments_, environment_),
+                                                  ReadSettingFlag(environment_.profile, Setting::kCommonUnits));
         if (!report.complete) return Failure(cli_exit::kDataError, "quantora-cli: " + report.error);
         CliOutcome outcome = Command();
         // What the files lacked is said once, after the answer; a damaged data set is never a success.
@@ -95,13 +95,6 @@ private:
             case CliCommand::kUnits: return Units();
             default: return Convert();
         }
-    }
-
-    std::filesystem::path DataFolder() const {
-        if (!arguments_.dataFolder) return environment_.dataFolder;
-        // A path from UTF-8: the narrow constructor would read the system code page on Windows.
-        const std::string& folder = *arguments_.dataFolder;
-        return std::u8string(folder.begin(), folder.end());
     }
 
     CliOutcome Categories() const {

@@ -1,20 +1,20 @@
 #include "cli/constants_command.h"
 
 #include "catalogue/cp1252.h"
+#include "catalogue/data_file_names.h"
+#include "catalogue/path_text.h"
 #include "lists/list_filter.h"
 #include "lists/list_table.h"
 
 namespace quantora {
 
 std::filesystem::path CommandDataFolder(const CliArguments& arguments, const CliEnvironment& environment) {
-    if (!arguments.dataFolder) return environment.dataFolder;
-    // A path from UTF-8: the narrow constructor would read the system code page on Windows.
-    const std::string& folder = *arguments.dataFolder;
-    return std::u8string(folder.begin(), folder.end());
+    return arguments.dataFolder ? PathFromUtf8(*arguments.dataFolder) : environment.dataFolder;
 }
 
 CliOutcome RunConstantsCommand(const CliArguments& arguments, const CliEnvironment& environment) {
-    const RecordFile<ConstantRecord> file = LoadConstants(CommandDataFolder(arguments, environment) / "consts.dat");
+    const RecordFile<ConstantRecord> file =
+        LoadConstants(CommandDataFolder(arguments, environment) / data_file::kConstants);
     if (!file.opened) return {cli_exit::kDataError, "", "quantora-cli: " + file.error + "\n"};
     const std::string filter = arguments.operands.empty() ? "" : Utf8ToCp1252(arguments.operands[0]);
     CliOutcome outcome;

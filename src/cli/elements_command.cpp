@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "catalogue/cp1252.h"
+#include "catalogue/data_file_names.h"
 #include "catalogue/name_order.h"
 #include "cli/constants_command.h"
 #include "lists/list_filter.h"
@@ -42,7 +43,8 @@ std::optional<std::size_t> DetailsRow(const std::vector<ElementRecord>& table, c
 }  // namespace
 
 CliOutcome RunElementsCommand(const CliArguments& arguments, const CliEnvironment& environment) {
-    const RecordFile<ElementRecord> file = LoadElements(CommandDataFolder(arguments, environment) / "element.dat");
+    const RecordFile<ElementRecord> file =
+        LoadElements(CommandDataFolder(arguments, environment) / data_file::kElements);
     if (!file.opened) return {cli_exit::kDataError, "", "quantora-cli: " + file.error + "\n"};
     const std::string filter = arguments.operands.empty() ? "" : Utf8ToCp1252(arguments.operands[0]);
     const std::vector<std::size_t> rows = FilterRows(file.records, filter);

@@ -4,6 +4,7 @@
 #include "calc/formula_calculation.h"
 #include "calc/formula_files.h"
 #include "catalogue/cp1252.h"
+#include "catalogue/path_text.h"
 #include "catalogue/record_file.h"
 
 namespace quantora {
@@ -29,7 +30,7 @@ CliOutcome Refused(int exitCode, const std::string& message) {
 }  // namespace
 
 CliOutcome EvaluateFormulaFile(const CliArguments& arguments, const CliEnvironment& environment) {
-    const std::filesystem::path path = PathFromText(*arguments.formulaFile);
+    const std::filesystem::path path = PathFromUtf8(*arguments.formulaFile);
     const RecordFile<FormulaRecord> file = ReadRecordFile<FormulaRecord>(path);
     if (!file.opened) return Refused(cli_exit::kDataError, file.error);
     if (file.records.empty()) return Refused(cli_exit::kDataError, *arguments.formulaFile + " is not a formula file");

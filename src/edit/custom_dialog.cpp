@@ -8,7 +8,6 @@
 #include <QSignalBlocker>
 #include <array>
 
-#include "app/data_paths.h"
 #include "edit/add_item_dialog.h"
 #include "edit/edit_dialog_parts.h"
 #include "edit/field_text.h"
@@ -37,8 +36,8 @@ void SelectLine(QListWidget& list, std::optional<std::size_t> row) {
 
 }  // namespace
 
-dlgCustom::dlgCustom(const std::filesystem::path& executableFolder, WindowLaunchers& launchers, QWidget* parent)
-    : QDialog(parent), dataFolder_(DataFilePath(executableFolder, "").parent_path()), launchers_(launchers) {
+dlgCustom::dlgCustom(const std::filesystem::path& dataFolder, WindowLaunchers& launchers, QWidget* parent)
+    : QDialog(parent), dataFolder_(dataFolder), launchers_(launchers) {
     setWindowTitle(QStringLiteral("Custom Units"));
     CreateControls();
     AddHelpKey(*this, launchers_, kCustomUnitsHelpPage);

@@ -32,7 +32,7 @@ class dlgCustom : public QDialog {
     Q_OBJECT
 
 public:
-    dlgCustom(const std::filesystem::path& executableFolder, WindowLaunchers& launchers, QWidget* parent = nullptr);
+    dlgCustom(const std::filesystem::path& dataFolder, WindowLaunchers& launchers, QWidget* parent = nullptr);
 
     // Why the files could not be read; such a window must not be shown, since closing it would
     // write the user's files from what it failed to read.

@@ -9,7 +9,6 @@
 #include <QPushButton>
 #include <QSignalBlocker>
 
-#include "app/data_paths.h"
 #include "app/profile_store.h"
 #include "app/widget_placement.h"
 #include "app/window_placement.h"
@@ -71,11 +70,11 @@ void ShowMarks(QListWidget& list, const std::vector<bool>& marks) {
 
 }  // namespace
 
-dlgOptions::dlgOptions(ProfileStore& profile, const std::filesystem::path& executableFolder, WindowLaunchers& launchers,
+dlgOptions::dlgOptions(ProfileStore& profile, const std::filesystem::path& dataFolder, WindowLaunchers& launchers,
                        QWidget* parent)
     : QDialog(parent),
       profile_(profile),
-      dataFolder_(DataFilePath(executableFolder, "").parent_path()),
+      dataFolder_(dataFolder),
       launchers_(launchers) {
     setWindowTitle(QStringLiteral("Options"));
     DialogLayout layout(*this);

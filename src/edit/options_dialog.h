@@ -47,7 +47,7 @@ class dlgOptions : public QDialog {
     Q_OBJECT
 
 public:
-    dlgOptions(ProfileStore& profile, const std::filesystem::path& executableFolder, WindowLaunchers& launchers,
+    dlgOptions(ProfileStore& profile, const std::filesystem::path& dataFolder, WindowLaunchers& launchers,
                QWidget* parent = nullptr);
     ~dlgOptions() override;
 

@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <array>
 
-#include "app/data_paths.h"
 #include "app/profile_store.h"
 #include "app/qt_user_prompts.h"
 #include "app/widget_placement.h"
@@ -174,12 +173,12 @@ std::optional<std::size_t> SelectedRow(const QTreeWidget& list) {
 
 }  // namespace
 
-CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path& executableFolder,
+CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path& dataFolder,
                              WindowLaunchers& launchers, QWidget* parent)
     : QDialog(parent),
       profile_(profile),
       launchers_(launchers),
-      model_(profile, DataFilePath(executableFolder, "").parent_path()) {
+      model_(profile, dataFolder) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QStringLiteral("Quantora"));

@@ -73,7 +73,7 @@ class CConverterDlg : public QDialog {
     Q_OBJECT
 
 public:
-    CConverterDlg(ProfileStore& profile, const std::filesystem::path& executableFolder, WindowLaunchers& launchers,
+    CConverterDlg(ProfileStore& profile, const std::filesystem::path& dataFolder, WindowLaunchers& launchers,
                   QWidget* parent = nullptr);
     ~CConverterDlg() override;
 

@@ -6,10 +6,9 @@
 #include <QPushButton>
 #include <QShortcut>
 
-#include "app/data_paths.h"
 #include "app/qt_user_prompts.h"
 #include "main/converter_dialog.h"
-#include "main/data_import.h"
+#include "masters/data_import.h"
 #include "ui/control_lookup.h"
 
 namespace quantora {

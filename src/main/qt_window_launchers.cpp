@@ -10,6 +10,7 @@
 #include "app/help_window.h"
 #include "app/qt_user_prompts.h"
 #include "calc/formula_dialog.h"
+#include "catalogue/data_file_names.h"
 #include "edit/custom_dialog.h"
 #include "edit/options_dialog.h"
 #include "edit/search_dialog.h"
@@ -29,12 +30,13 @@ constexpr std::string_view kAboutHelp = "index.htm#about";
 
 }  // namespace
 
-QtWindowLaunchers::QtWindowLaunchers(std::filesystem::path executableFolder, ProfileStore& profile)
-    : executableFolder_(std::move(executableFolder)), profile_(profile) {}
+QtWindowLaunchers::QtWindowLaunchers(std::filesystem::path executableFolder, std::filesystem::path dataFolder,
+                                     ProfileStore& profile)
+    : executableFolder_(std::move(executableFolder)), dataFolder_(std::move(dataFolder)), profile_(profile) {}
 
 // A window whose data files could not be read in full says so and opens without saving them.
 OptionsResult QtWindowLaunchers::RunOptions(QWidget& parent) {
-    dlgOptions options(profile_, executableFolder_, *this, &parent);
+    dlgOptions options(profile_, dataFolder_, *this, &parent);
     if (!options.LoadProblem().empty()) QtUserPrompts(&parent).Message(options.LoadProblem(), "Options");
     options.exec();
     return {options.WasAccepted()};
@@ -42,7 +44,7 @@ OptionsResult QtWindowLaunchers::RunOptions(QWidget& parent) {
 
 UpdateResult QtWindowLaunchers::RunUpdate(QWidget& parent, UpdateMode mode) {
     CdlgDownload window({.profile = profile_,
-                         .dataFolder = DataFilePath(executableFolder_, "").parent_path(),
+                         .dataFolder = dataFolder_,
                          .autoMode = mode == UpdateMode::kAutomatic,
                          .showHelp = [this, &parent](std::string_view page) { ShowHelp(parent, page); }},
                         &parent);
@@ -63,20 +65,20 @@ void QtWindowLaunchers::RunFormula(QWidget& parent, const std::optional<std::fil
 }
 
 void QtWindowLaunchers::RunConstants(QWidget& parent) {
-    dlgConstants constants(profile_, DataFilePath(executableFolder_, "consts.dat"), &parent);
+    dlgConstants constants(profile_, dataFolder_ / data_file::kConstants, &parent);
     HelpOnF1(constants, kConstantsHelp);
     constants.exec();
 }
 
 void QtWindowLaunchers::RunElements(QWidget& parent) {
-    dlgElements elements(profile_, DataFilePath(executableFolder_, "element.dat"), &parent);
+    dlgElements elements(profile_, dataFolder_ / data_file::kElements, &parent);
     HelpOnF1(elements, kElementsHelp);
     elements.exec();
 }
 
 // An editor that could not read its files would overwrite the user's on closing: it does not open.
 void QtWindowLaunchers::RunCustomUnits(QWidget& parent) {
-    dlgCustom editor(executableFolder_, *this, &parent);
+    dlgCustom editor(dataFolder_, *this, &parent);
     if (editor.LoadError()) return QtUserPrompts(&parent).Message(*editor.LoadError(), "Custom Units");
     editor.exec();
 }

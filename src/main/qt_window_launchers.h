@@ -11,8 +11,9 @@ class ProfileStore;
 // The program's own windows behind the main window's buttons.
 class QtWindowLaunchers : public WindowLaunchers {
 public:
-    // The windows that keep settings use `profile`, the main window's.
-    QtWindowLaunchers(std::filesystem::path executableFolder, ProfileStore& profile);
+    // The help pages are read beside the program in `executableFolder`, the data files in
+    // `dataFolder`; the windows that keep settings use `profile`, the main window's.
+    QtWindowLaunchers(std::filesystem::path executableFolder, std::filesystem::path dataFolder, ProfileStore& profile);
 
     OptionsResult RunOptions(QWidget& parent) override;
     UpdateResult RunUpdate(QWidget& parent, UpdateMode mode) override;
@@ -29,6 +30,7 @@ private:
     void HelpOnF1(QWidget& window, std::string_view page);
 
     std::filesystem::path executableFolder_;
+    std::filesystem::path dataFolder_;
     ProfileStore& profile_;
 };
 

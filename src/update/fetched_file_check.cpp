@@ -11,7 +11,7 @@
 #include "catalogue/rates_stamp.h"
 #include "catalogue/records.h"
 #include "lists/list_records.h"
-#include "main/data_checks.h"
+#include "masters/data_checks.h"
 #include "update/list_entry.h"
 
 namespace quantora {

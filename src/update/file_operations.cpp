@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "catalogue/file_replace.h"
+#include "catalogue/path_text.h"
 
 namespace quantora {
 
@@ -13,10 +14,7 @@ namespace fs = std::filesystem;
 
 bool IsReadOnly(fs::perms permissions) { return (permissions & fs::perms::owner_write) == fs::perms::none; }
 
-std::string FileNameText(const fs::path& path) {
-    const std::u8string name = path.filename().empty() ? path.u8string() : path.filename().u8string();
-    return std::string(name.begin(), name.end());
-}
+std::string FileNameText(const fs::path& path) { return PathText(path.filename().empty() ? path : path.filename()); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <utility>
 
+#include "catalogue/path_text.h"
 #include "catalogue/whole_file.h"
 #include "update/curl_library.h"
 #include "update/session_status.h"
@@ -152,8 +153,7 @@ constexpr std::uint64_t kMaxCertificateBytes = 1 << 20;
 // reads, and handed to libcurl as bytes.
 std::optional<std::vector<std::uint8_t>> CWebGrabSession::ReadTrustedCertificate(const FetchLimits& limits) {
     if (limits.extraCaFile.empty()) return std::vector<std::uint8_t>{};
-    WholeFile file = ReadWholeFile(std::u8string(limits.extraCaFile.begin(), limits.extraCaFile.end()),
-                                   kMaxCertificateBytes);
+    WholeFile file = ReadWholeFile(PathFromUtf8(limits.extraCaFile), kMaxCertificateBytes);
     if (!file.opened) {
         SetStatus(file.error);
         return std::nullopt;

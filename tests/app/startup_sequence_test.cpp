@@ -95,7 +95,7 @@ struct Start {
         std::unique_ptr<CloseWhenShown> closer;
         StartupSequence(profile.Store(), windows, prompts, std::move(commandLine), [&] {
             seen.push_back(std::string("Main window made, splash ") + (SplashShown() ? "shown" : "hidden"));
-            auto made = std::make_unique<CConverterDlg>(profile.Store(), folder.Path(), windows);
+            auto made = std::make_unique<CConverterDlg>(profile.Store(), folder.Path() / "data", windows);
             window = made.get();
             closer = std::make_unique<CloseWhenShown>(*made, [this] {
                 seen.push_back("Main window: " + State());

@@ -74,7 +74,7 @@ TEST(DataPaths, DataAndHelpLiveInFoldersBesideTheExecutable) {
 #endif
     const auto folder = ExecutableFolder();
     EXPECT_TRUE(std::filesystem::exists(folder / kProgram)) << folder;
-    EXPECT_EQ(DataFilePath("/opt/quantora", "cat.dat"), std::filesystem::path("/opt/quantora/data/cat.dat"));
+    EXPECT_EQ(InstalledDataFolder("/opt/quantora"), std::filesystem::path("/opt/quantora/data"));
     EXPECT_EQ(HelpPagePath("/opt/quantora", "index.htm"), std::filesystem::path("/opt/quantora/help/index.htm"));
 }
 

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "catalogue/path_text.h"
 #include "support/test_profile.h"
 
 namespace quantora {
@@ -18,9 +19,9 @@ TEST(FormulaFiles, ASavedNameEndsInOneExtension) {
         {"dir.xpq/calc", "dir.xpq/calc.xpq"},
     };
     for (const auto& [chosen, saved] : cases) {
-        EXPECT_EQ(FormulaSavePath(PathFromText(chosen)), PathFromText(saved)) << chosen;
+        EXPECT_EQ(FormulaSavePath(PathFromUtf8(chosen)), PathFromUtf8(saved)) << chosen;
     }
-    EXPECT_EQ(FormulaFileTitle(PathFromText("dir/report.xpq.xpq")), "report");
+    EXPECT_EQ(FormulaFileTitle(PathFromUtf8("dir/report.xpq.xpq")), "report");
 }
 
 TEST(FormulaFiles, RecentFilesExchangeOrMoveDown) {

@@ -98,9 +98,11 @@ protected:
     test::ScriptedLaunchers scripted_;
 };
 
+// The program's folder holds no data here, as when the user's own copy is used: Options must read
+// and write the data folder it is handed.
 TEST_F(EditWindowsTest, OptionsOkHidesACategoryAndKeepsTheSelectedOne) {
-    QtWindowLaunchers launchers(folder_.Path(), profile_.Store());
-    CConverterDlg main(profile_.Store(), folder_.Path(), launchers);
+    QtWindowLaunchers launchers(folder_.Path() / "program", folder_.Path() / "data", profile_.Store());
+    CConverterDlg main(profile_.Store(), folder_.Path() / "data", launchers);
     main.LoadCatalogue();
     main.show();
     auto& categories = Find<QListWidget>(main, converter_id::kCategories);
@@ -125,7 +127,7 @@ TEST_F(EditWindowsTest, DefaultsThenOkStoresTheDefaultTextsAndShowsEverything) {
     ASSERT_EQ(WriteRecordFile(Data(data_file::kCategories), categories), std::nullopt);
     WriteSetting(profile_.Store(), "ExpMax", "1e12");
 
-    dlgOptions options(profile_.Store(), folder_.Path(), scripted_);
+    dlgOptions options(profile_.Store(), folder_.Path() / "data", scripted_);
     options.show();
     Find<QLineEdit>(options, options_id::kDecimal).setText("abc");
     Click(options, options_id::kDefaults);
@@ -144,7 +146,7 @@ TEST_F(EditWindowsTest, DefaultsThenOkStoresTheDefaultTextsAndShowsEverything) {
 }
 
 TEST_F(EditWindowsTest, CancelSavesTheVisibilityButNotTheSettings) {
-    dlgOptions options(profile_.Store(), folder_.Path(), scripted_);
+    dlgOptions options(profile_.Store(), folder_.Path() / "data", scripted_);
     options.show();
     Find<QLineEdit>(options, options_id::kDecimal).setText("abc");
     SelectLine(Find<QListWidget>(options, options_id::kCategories), "Length");
@@ -172,7 +174,7 @@ TEST_F(EditWindowsTest, EveryWayOfChoosingOkKeepsTheMarks) {
     for (const auto& [way, chooseOk] : ways) {
         SCOPED_TRACE(way);
         test::WriteSampleUnits(folder_.Path());
-        dlgOptions options(profile_.Store(), folder_.Path(), scripted_);
+        dlgOptions options(profile_.Store(), folder_.Path() / "data", scripted_);
         options.show();
         options.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
@@ -193,7 +195,7 @@ TEST_F(EditWindowsTest, EveryWayOfChoosingOkKeepsTheMarks) {
 }
 
 TEST_F(EditWindowsTest, TheEditorsButtonsAddRenameModifyAndRemove) {
-    auto editor = std::make_unique<dlgCustom>(folder_.Path(), scripted_);
+    auto editor = std::make_unique<dlgCustom>(folder_.Path() / "data", scripted_);
     ASSERT_FALSE(editor->LoadError().has_value());
     editor->show();
     auto& categories = Find<QListWidget>(*editor, custom_id::kCategories);
@@ -252,7 +254,7 @@ TEST_F(EditWindowsTest, TheEditorsButtonsAddRenameModifyAndRemove) {
     EXPECT_EQ(saved[0].name.Text(), "pie");
     EXPECT_EQ(saved[0].unitId, 3);
     EXPECT_EQ(saved[0].referenceUnitId, 2);
-    dlgCustom reopened(folder_.Path(), scripted_);
+    dlgCustom reopened(folder_.Path() / "data", scripted_);
     EXPECT_TRUE(Lines(Find<QListWidget>(reopened, custom_id::kCategories)).contains("Mass"));
 }
 
@@ -260,7 +262,7 @@ TEST_F(EditWindowsTest, AnEditorThatCouldNotReadItsFilesWritesNothing) {
     test::WriteBytes(Data(data_file::kCustomUnits), std::vector<std::uint8_t>(UnitRecord::kSize + 3, 0));
     const auto before = test::ReadBytes(Data(data_file::kCustomUnits));
     {
-        dlgCustom editor(folder_.Path(), scripted_);
+        dlgCustom editor(folder_.Path() / "data", scripted_);
         ASSERT_TRUE(editor.LoadError().has_value());
         EXPECT_NE(editor.LoadError()->find("itemcust.dat"), std::string::npos);
         editor.reject();
@@ -272,8 +274,8 @@ TEST_F(EditWindowsTest, AnEditorThatCouldNotReadItsFilesWritesNothing) {
 TEST_F(EditWindowsTest, F1OpensEachWindowsHelpPage) {
     std::vector<std::string> opened;
     scripted_.onOpen = [&opened](const std::string& window) { opened.push_back(window); };
-    dlgOptions options(profile_.Store(), folder_.Path(), scripted_);
-    dlgCustom editor(folder_.Path(), scripted_);
+    dlgOptions options(profile_.Store(), folder_.Path() / "data", scripted_);
+    dlgCustom editor(folder_.Path() / "data", scripted_);
     dlgInput input("New Category", "Pls. enter new category:", "", {}, scripted_);
     dlgAddItem unit("New Unit", {}, {}, scripted_);
     for (QWidget* window : std::initializer_list<QWidget*>{&options, &editor, &input, &unit}) {
@@ -306,8 +308,8 @@ void ConvertFrom(CConverterDlg& main, const QString& category, const QString& un
 // Units defined in the editor, reached through the Options window, convert in the main window
 // against every unit of their category once Options is closed with OK.
 TEST_F(EditWindowsTest, UserUnitsConvertInTheMainWindowAfterOptionsOk) {
-    QtWindowLaunchers launchers(folder_.Path(), profile_.Store());
-    CConverterDlg main(profile_.Store(), folder_.Path(), launchers);
+    QtWindowLaunchers launchers(folder_.Path(), folder_.Path() / "data", profile_.Store());
+    CConverterDlg main(profile_.Store(), folder_.Path() / "data", launchers);
     main.LoadCatalogue();
     main.show();
 

@@ -116,8 +116,8 @@ TEST_F(FindWindowTest, TheKeyboardTakesTheFirstMatchOrTheOneMovedTo) {
 // by the keyboard, and the main window showing it.
 TEST_F(FindWindowTest, TheMainWindowSwitchesToAllUnitsAndSelectsTheFoundUnit) {
     WriteSetting(profile_.Store(), "Common Units", "1");
-    QtWindowLaunchers launchers(folder_.Path(), profile_.Store());
-    CConverterDlg window(profile_.Store(), folder_.Path(), launchers);
+    QtWindowLaunchers launchers(folder_.Path(), folder_.Path() / "data", profile_.Store());
+    CConverterDlg window(profile_.Store(), folder_.Path() / "data", launchers);
     window.LoadCatalogue();
     window.show();
     ASSERT_EQ(Control<QTreeWidget>(window, converter_id::kSourceList).topLevelItemCount(), 3);

@@ -6,8 +6,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "main/currency_import.h"
-#include "main/data_checks.h"
+#include "masters/currency_import.h"
+#include "masters/data_checks.h"
 
 namespace {
 

@@ -52,7 +52,7 @@ protected:
     }
 
     CConverterDlg& Open() {
-        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path(), *launchers_);
+        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path() / "data", *launchers_);
         window_->LoadCatalogue();
         window_->show();
         return *window_;
@@ -102,7 +102,7 @@ protected:
 
     test::TempFolder folder_;
     test::TestProfile profile_;
-    QtWindowLaunchers programWindows_{folder_.Path(), profile_.Store()};
+    QtWindowLaunchers programWindows_{folder_.Path(), folder_.Path() / "data", profile_.Store()};
     WindowLaunchers* launchers_ = &programWindows_;
     std::unique_ptr<CConverterDlg> window_;
 };
@@ -504,7 +504,7 @@ TEST_F(ConverterWindowTest, HiddenImportReadsAMasterFileNamedInTheUsersLetters) 
 // of the result line, for the program's own rates.
 TEST_F(ConverterWindowTest, TheCurrencyCategoryTellsTheDayOfItsRates) {
     for (const char* name : {"cat.dat", "item.dat", "temp.dat", "curr.dat"}) {
-        std::filesystem::copy_file(DataFilePath(ExecutableFolder(), name), DataFilePath(folder_.Path(), name),
+        std::filesystem::copy_file(InstalledDataFolder(ExecutableFolder()) / name, folder_ / "data" / name,
                                    std::filesystem::copy_options::overwrite_existing);
     }
     Open();

@@ -40,7 +40,7 @@ protected:
     }
 
     CConverterDlg& Open() {
-        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path(), launchers_);
+        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path() / "data", launchers_);
         window_->LoadCatalogue();
         window_->show();
         QCoreApplication::processEvents();

@@ -43,7 +43,7 @@ protected:
 
     test::TempFolder folder_;
     test::TestProfile profile_;
-    ConverterModel model_{profile_.Store(), DataFilePath(folder_.Path(), "").parent_path()};
+    ConverterModel model_{profile_.Store(), folder_.Path() / "data"};
 };
 
 struct SelectionCase {

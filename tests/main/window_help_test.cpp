@@ -55,8 +55,8 @@ TEST(WindowHelpTest, F1ShowsEachWindowsSectionAndTheHelpIsUsableWhileTheWindowIs
     std::filesystem::create_directories(folder / "help");
     for (const char* page : {"index.htm", "update.htm"}) std::ofstream(folder / "help" / page) << "<p>help</p>";
     test::TestProfile profile;
-    QtWindowLaunchers launchers(folder.Path(), profile.Store());
-    CConverterDlg main(profile.Store(), folder.Path(), launchers);
+    QtWindowLaunchers launchers(folder.Path(), folder.Path() / "data", profile.Store());
+    CConverterDlg main(profile.Store(), folder.Path() / "data", launchers);
     main.LoadCatalogue();
     main.show();
     const BlockedWindows blocked;

@@ -74,7 +74,7 @@ TEST(Publish, TodaysRatesReachAnInstalledCopyThroughTheServer) {
     }
     const fs::path installed = folder / "installed";
     fs::create_directories(installed);
-    for (const auto& entry : fs::directory_iterator(DataFilePath(ExecutableFolder(), ""))) {
+    for (const auto& entry : fs::directory_iterator(InstalledDataFolder(ExecutableFolder()))) {
         fs::copy_file(entry.path(), installed / entry.path().filename());
     }
     auto categories = test::Decode<CategoryRecord>(test::ReadBytes(installed / "cat.dat"));

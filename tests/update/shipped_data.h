@@ -16,7 +16,7 @@ namespace quantora::test {
 // accepts, for tests that change one thing in it.
 inline std::map<std::string, Bytes> ShippedData() {
     std::map<std::string, Bytes> files;
-    const std::filesystem::path folder = DataFilePath(ExecutableFolder(), "");
+    const std::filesystem::path folder = InstalledDataFolder(ExecutableFolder());
     for (const char* stem : {"cat", "item", "temp", "curr", "consts", "element"}) {
         files[stem] = ReadBytes(folder / (std::string(stem) + ".dat"));
     }

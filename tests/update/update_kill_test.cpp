@@ -38,7 +38,7 @@ class UpdateKilledAtEachStep : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_TRUE(server_.Running());
-        const fs::path shipped = DataFilePath(ExecutableFolder(), "");
+        const fs::path shipped = InstalledDataFolder(ExecutableFolder());
         for (const char* stem : {"cat", "item", "temp", "curr"}) {
             installed_[stem] = test::ReadBytes(shipped / (std::string(stem) + ".dat"));
         }

@@ -1,4 +1,4 @@
-#include "main/version_stamps.h"
+#include "masters/version_stamps.h"
 
 #include <array>
 

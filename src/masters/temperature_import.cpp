@@ -1,4 +1,4 @@
-#include "main/temperature_import.h"
+#include "masters/temperature_import.h"
 
 #include <string_view>
 

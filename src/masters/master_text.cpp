@@ -1,4 +1,4 @@
-#include "main/master_text.h"
+#include "masters/master_text.h"
 
 #include <fstream>
 #include <iterator>

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "main/master_text.h"
+#include "masters/master_text.h"
 
 namespace quantora::test {
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catalogue/records.h"
-#include "main/import_result.h"
-#include "main/master_text.h"
+#include "masters/import_result.h"
+#include "masters/master_text.h"
 
 namespace quantora {
 

@@ -1,4 +1,4 @@
-#include "main/data_import.h"
+#include "masters/data_import.h"
 
 #include <gtest/gtest.h>
 

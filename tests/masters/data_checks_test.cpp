@@ -1,11 +1,11 @@
-#include "main/data_checks.h"
+#include "masters/data_checks.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "main/currency_import.h"
+#include "masters/currency_import.h"
 #include "master_fixture.h"
 
 namespace quantora {

@@ -5,7 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "main/master_text.h"
+#include "masters/master_text.h"
 
 namespace quantora {
 

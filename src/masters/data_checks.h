@@ -7,9 +7,9 @@
 #include <vector>
 
 #include "catalogue/records.h"
-#include "main/import_result.h"
-#include "main/master_text.h"
-#include "main/unit_import.h"
+#include "masters/import_result.h"
+#include "masters/master_text.h"
+#include "masters/unit_import.h"
 
 namespace quantora {
 

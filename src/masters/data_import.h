@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "main/version_stamps.h"
+#include "masters/version_stamps.h"
 
 namespace quantora {
 

@@ -1,4 +1,4 @@
-#include "main/data_checks.h"
+#include "masters/data_checks.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +11,8 @@
 #include "catalogue/cp1252.h"
 #include "catalogue/rates_stamp.h"
 #include "convert/trim_blanks.h"
-#include "main/category_import.h"
-#include "main/temperature_import.h"
+#include "masters/category_import.h"
+#include "masters/temperature_import.h"
 
 namespace quantora {
 

@@ -1,4 +1,4 @@
-#include "main/data_import.h"
+#include "masters/data_import.h"
 
 #include <set>
 
@@ -6,10 +6,10 @@
 #include "catalogue/cp1252.h"
 #include "catalogue/file_error.h"
 #include "catalogue/record_file.h"
-#include "main/category_import.h"
-#include "main/currency_import.h"
-#include "main/temperature_import.h"
-#include "main/unit_import.h"
+#include "masters/category_import.h"
+#include "masters/currency_import.h"
+#include "masters/temperature_import.h"
+#include "masters/unit_import.h"
 
 namespace quantora {
 

@@ -1,4 +1,4 @@
-#include "main/category_import.h"
+#include "masters/category_import.h"
 
 #include <string_view>
 

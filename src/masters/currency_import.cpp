@@ -1,4 +1,4 @@
-#include "main/currency_import.h"
+#include "masters/currency_import.h"
 
 #include <array>
 #include <optional>

@@ -1,4 +1,4 @@
-#include "main/unit_import.h"
+#include "masters/unit_import.h"
 
 #include <gtest/gtest.h>
 

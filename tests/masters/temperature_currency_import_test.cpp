@@ -3,8 +3,8 @@
 #include <string>
 #include <vector>
 
-#include "main/currency_import.h"
-#include "main/temperature_import.h"
+#include "masters/currency_import.h"
+#include "masters/temperature_import.h"
 #include "master_fixture.h"
 
 namespace quantora {

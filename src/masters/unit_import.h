@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "catalogue/records.h"
-#include "main/import_result.h"
-#include "main/master_text.h"
+#include "masters/import_result.h"
+#include "masters/master_text.h"
 
 namespace quantora {
 

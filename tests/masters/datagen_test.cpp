@@ -9,7 +9,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/record_file.h"
 #include "convert/trim_blanks.h"
-#include "main/master_text.h"
+#include "masters/master_text.h"
 #include "support/run_command.h"
 #include "support/temp_folder.h"
 #include "update/list_entry.h"
