@@ -19,12 +19,11 @@
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 #include "ui/control_lookup.h"
+#include "ui/standard_ids.h"
 
 namespace quantora {
 namespace {
 
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
 constexpr int kFilter = 1124;
 constexpr int kLines = 1133;
 
@@ -41,8 +40,8 @@ protected:
 
     void SetUp() override {
         test::WriteSampleUnits(folder_.Path());
-        WriteSetting(profile_.Store(), "Seperator", "0");
-        WriteSetting(profile_.Store(), "First Cat", std::to_string(test::sample_line::kMass));
+        WriteSetting(profile_.Store(), Setting::kSeperator, "0");
+        WriteSetting(profile_.Store(), Setting::kFirstCat, std::to_string(test::sample_line::kMass));
     }
 
     test::TempFolder folder_;
@@ -60,9 +59,9 @@ TEST_F(FindWindowTest, FiltersAndHandsBackTheChosenLinesCode) {
     };
     const std::vector<Case> cases{
         {"LENGTH>", 0, {"Length>Ångström", "Length>Fathom", "Length>Kilometer", "Length>Meter", "Length>Mile"}, 1},
-        {"gram", kOk, {"Mass>Gram", "Mass>Kilogram", "Mass>Microgram"}, 2},
-        {"h>m", kCancel, {"Length>Meter", "Length>Mile"}, std::nullopt},
-        {"nothing", kOk, {}, std::nullopt},
+        {"gram", standard_id::kOk, {"Mass>Gram", "Mass>Kilogram", "Mass>Microgram"}, 2},
+        {"h>m", standard_id::kCancel, {"Length>Meter", "Length>Mile"}, std::nullopt},
+        {"nothing", standard_id::kOk, {}, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -115,7 +114,7 @@ TEST_F(FindWindowTest, TheKeyboardTakesTheFirstMatchOrTheOneMovedTo) {
 // The whole road: the main window in common-units mode, the real find window, the unit chosen there
 // by the keyboard, and the main window showing it.
 TEST_F(FindWindowTest, TheMainWindowSwitchesToAllUnitsAndSelectsTheFoundUnit) {
-    WriteSetting(profile_.Store(), "Common Units", "1");
+    WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
     QtWindowLaunchers launchers(folder_.Path(), profile_.Store());
     CConverterDlg window(profile_.Store(), folder_.Path(), launchers);
     window.LoadCatalogue();
