@@ -29,6 +29,7 @@
 #include "catalogue/record_file.h"
 #include "main/qt_window_launchers.h"
 #include "sample_units.h"
+#include "support/converter_window_fixture.h"
 #include "support/scripted_launchers.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
@@ -42,33 +43,8 @@ namespace line = test::sample_line;
 namespace length = test::length_row;
 namespace trig = test::trig_row;
 
-class ConverterWindowTest : public ::testing::Test {
+class ConverterWindowTest : public test::ConverterWindowFixture {
 protected:
-    void SetUp() override {
-        test::WriteSampleUnits(folder_.Path());
-        // Without grouping every number prints in the C locale, whatever the machine's locale is.
-        WriteSetting(profile_.Store(), "Seperator", "0");
-        WriteSetting(profile_.Store(), "First Cat", std::to_string(line::kLength));
-    }
-
-    CConverterDlg& Open() {
-        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path(), *launchers_);
-        window_->LoadCatalogue();
-        window_->show();
-        return *window_;
-    }
-
-    template <typename Control>
-    Control& Get(int controlId) {
-        auto* control = window_->findChild<Control*>(QString::number(controlId));
-        if (control == nullptr) throw std::runtime_error("no control " + std::to_string(controlId));
-        return *control;
-    }
-
-    QTreeWidget& Source() { return Get<QTreeWidget>(id::kSourceList); }
-    QTreeWidget& Destination() { return Get<QTreeWidget>(id::kDestinationList); }
-    QLineEdit& Value() { return Get<QLineEdit>(id::kValue); }
-
     static QStringList Column(const QTreeWidget& list, int column) {
         QStringList texts;
         for (int row = 0; row < list.topLevelItemCount(); ++row) texts << list.topLevelItem(row)->text(column);
@@ -91,20 +67,10 @@ protected:
                 Get<QLabel>(id::kDestinationValueLabel).text(), Get<QLabel>(id::kDestinationUnitLabel).text()};
     }
 
-    void ChooseCategory(std::size_t categoryLine) {
-        Get<QListWidget>(id::kCategories).setCurrentRow(static_cast<int>(categoryLine));
-    }
-
     void Type(const QString& text) {
         Value().clear();
         QTest::keyClicks(&Value(), text);
     }
-
-    test::TempFolder folder_;
-    test::TestProfile profile_;
-    QtWindowLaunchers programWindows_{folder_.Path(), profile_.Store()};
-    WindowLaunchers* launchers_ = &programWindows_;
-    std::unique_ptr<CConverterDlg> window_;
 };
 
 TEST_F(ConverterWindowTest, EveryKeystrokeConvertsIntoBothLists) {
@@ -177,7 +143,7 @@ TEST_F(ConverterWindowTest, UnitsChoiceReloadsAndKeepsTheCategory) {
 }
 
 TEST_F(ConverterWindowTest, FindSwitchesToAllUnitsFirst) {
-    WriteSetting(profile_.Store(), "Common Units", "1");
+    WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
     test::ScriptedLaunchers windows;  // the find window is cancelled
     launchers_ = &windows;
     Open();
@@ -192,7 +158,7 @@ TEST_F(ConverterWindowTest, FindSwitchesToAllUnitsFirst) {
 }
 
 TEST_F(ConverterWindowTest, TheStoredUnitsChoiceIsCheckedAtStart) {
-    WriteSetting(profile_.Store(), "Common Units", "1");
+    WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
     Open();
     EXPECT_TRUE(Get<QRadioButton>(id::kCommonUnits).isChecked());
     EXPECT_FALSE(Get<QRadioButton>(id::kAllUnits).isChecked());
@@ -565,7 +531,7 @@ TEST_F(ConverterWindowTest, NumbersFollowTheEnvironmentLocaleAndAnUnreadableOneF
     test::TempFolder noLocales;
     setenv("LOCPATH", noLocales.Path().c_str(), 1);
     setenv("LC_ALL", "de_DE.UTF-8", 1);
-    WriteSetting(profile_.Store(), "Seperator", "1");
+    WriteSetting(profile_.Store(), Setting::kSeperator, "1");
     Open();
     Pick(Source(), length::kKilometer);
     const std::vector<std::pair<QString, QString>> cases{

@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,15 +16,17 @@
 #include <QToolTip>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <tuple>
 #include <memory>
 
 #include "app/settings.h"
 #include "main/converter_dialog.h"
 #include "sample_units.h"
-#include "support/scripted_launchers.h"
-#include "support/temp_folder.h"
-#include "support/test_profile.h"
+#include "support/converter_window_fixture.h"
+#include "ui/fx_button.h"
 
 namespace quantora {
 namespace {
@@ -31,36 +35,8 @@ namespace id = converter_id;
 namespace line = test::sample_line;
 namespace length = test::length_row;
 
-class ConverterLayoutTest : public ::testing::Test {
+class ConverterLayoutTest : public test::ConverterWindowFixture {
 protected:
-    void SetUp() override {
-        test::WriteSampleUnits(folder_.Path());
-        WriteSetting(profile_.Store(), "Seperator", "0");
-        WriteSetting(profile_.Store(), "First Cat", std::to_string(line::kLength));
-    }
-
-    CConverterDlg& Open() {
-        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path(), launchers_);
-        window_->LoadCatalogue();
-        window_->show();
-        QCoreApplication::processEvents();
-        return *window_;
-    }
-
-    template <typename Control>
-    Control& Get(int controlId) {
-        auto* control = window_->findChild<Control*>(QString::number(controlId));
-        if (control == nullptr) throw std::runtime_error("no control " + std::to_string(controlId));
-        return *control;
-    }
-
-    QTreeWidget& Source() { return Get<QTreeWidget>(id::kSourceList); }
-
-    void ChooseCategory(std::size_t categoryLine) {
-        Get<QListWidget>(id::kCategories).setCurrentRow(static_cast<int>(categoryLine));
-        QCoreApplication::processEvents();
-    }
-
     void Type(const QString& text) {
         Get<QLineEdit>(id::kValue).setText(text);
         QCoreApplication::processEvents();
@@ -113,11 +89,6 @@ protected:
         }
         return faults;
     }
-
-    test::TempFolder folder_;
-    test::TestProfile profile_;
-    test::ScriptedLaunchers launchers_;
-    std::unique_ptr<CConverterDlg> window_;
 };
 
 // Trigonometry shows both groups; a caption that runs over its group's border meets the group.
@@ -176,25 +147,130 @@ TEST_F(ConverterLayoutTest, TheDestinationTipShowsOverItsRows) {
     EXPECT_EQ(QToolTip::text(), list.toolTip());
 }
 
-TEST_F(ConverterLayoutTest, TabFollowsTheLayoutOrder) {
-    Open();
-    const std::vector<int> expected{id::kCategories, id::kValue,   id::kSwap,   id::kSourceList, id::kDestinationList,
-                                    id::kFormula,    id::kOptions, id::kUpdate, id::kFind,       id::kConstants,
-                                    id::kElements,   id::kHelp,    id::kExit,   id::kAllUnits,   id::kCommonUnits,
-                                    id::kAbout};
-    std::vector<int> order;
-    QWidget* at = &Get<QWidget>(id::kCategories);
-    for (int step = 0; step < 1000 && order.size() < expected.size(); ++step, at = at->nextInFocusChain()) {
-        bool known = false;
-        const int controlId = at->objectName().toInt(&known);
-        if (known && at->isVisible() && at->focusPolicy() & Qt::TabFocus) order.push_back(controlId);
+// Reading order in a window of columns: down each column, the columns from left to right, where a
+// column is the controls whose horizontal extents overlap (a row inside it reads left to right).
+std::vector<QWidget*> InReadingOrder(std::vector<QWidget*> controls) {
+    std::vector<int> column(controls.size());
+    for (std::size_t i = 0; i < controls.size(); ++i) column[i] = static_cast<int>(i);
+    const auto find = [&](int i) {
+        while (column[static_cast<std::size_t>(i)] != i) i = column[static_cast<std::size_t>(i)];
+        return i;
+    };
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            const QRect a = controls[i]->geometry();
+            const QRect b = controls[j]->geometry();
+            if (a.left() <= b.right() && b.left() <= a.right()) column[static_cast<std::size_t>(find(static_cast<int>(j)))] = find(static_cast<int>(i));
+        }
     }
-    EXPECT_EQ(order, expected);
+    std::map<int, int> columnLeft;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const int root = find(static_cast<int>(i));
+        const int left = controls[i]->geometry().left();
+        columnLeft[root] = columnLeft.contains(root) ? std::min(columnLeft[root], left) : left;
+    }
+    std::vector<std::tuple<int, int, int, QWidget*>> keyed;
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        const QRect place = controls[i]->geometry();
+        keyed.emplace_back(columnLeft[find(static_cast<int>(i))], place.top(), place.left(), controls[i]);
+    }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<QWidget*> ordered;
+    for (const auto& entry : keyed) ordered.push_back(std::get<3>(entry));
+    return ordered;
+}
+
+std::vector<std::string> Names(const std::vector<QWidget*>& controls) {
+    std::vector<std::string> names;
+    for (const QWidget* control : controls) names.push_back(control->objectName().toStdString());
+    return names;
+}
+
+TEST_F(ConverterLayoutTest, TabVisitsTheControlsInReadingOrder) {
+    Open();
+    std::vector<QWidget*> reachable;
+    for (QWidget* child : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (child->isVisible() && child->isEnabled() && (child->focusPolicy() & Qt::TabFocus)) reachable.push_back(child);
+    }
+    const std::vector<QWidget*> expected = InReadingOrder(reachable);
+    ASSERT_GT(expected.size(), 1u);
+    std::vector<QWidget*> visited;
+    QWidget* at = expected.front();
+    for (std::size_t step = 0; step < 1000 && visited.size() < expected.size(); ++step, at = at->nextInFocusChain()) {
+        if (std::find(expected.begin(), expected.end(), at) != expected.end()) visited.push_back(at);
+    }
+    EXPECT_EQ(Names(visited), Names(expected));
+}
+
+// Wider, the unit lists take the room and the buttons keep to the right edge; at its size again,
+// every control is back where it was.
+TEST_F(ConverterLayoutTest, AResizeStretchesTheListsAndItsReverseRestoresEveryControl) {
+    Open();
+    std::map<std::string, QRect> before;
+    const auto places = [&] {
+        std::map<std::string, QRect> shown;
+        for (QWidget* child : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (child->isVisible() && !child->objectName().isEmpty()) shown[child->objectName().toStdString()] = child->geometry();
+        }
+        return shown;
+    };
+    before = places();
+    const QSize initial = window_->size();
+    window_->resize(initial + QSize(100, 60));
+    QCoreApplication::processEvents();
+    for (const int list : {id::kSourceList, id::kDestinationList}) {
+        EXPECT_EQ(Get<QWidget>(list).width(), before[std::to_string(list)].width() + 100) << list;
+    }
+    for (const int button : {id::kFormula, id::kExit, id::kAbout}) {
+        EXPECT_EQ(window_->width() - Get<QWidget>(button).geometry().right(),
+                  initial.width() - before[std::to_string(button)].right()) << button;
+    }
+    EXPECT_EQ(Overlaps(), std::vector<std::string>{});
+    window_->resize(initial);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(places(), before);
+}
+
+// Each of the window's picture buttons shows its caption over its picture, which covers the
+// button at both screen densities, and says what it does in its tip.
+TEST_F(ConverterLayoutTest, EveryPictureButtonShowsItsCaptionAndPicture) {
+    Open();
+    const QList<CFxButton*> buttons = window_->findChildren<CFxButton*>();
+    ASSERT_FALSE(buttons.isEmpty());
+    for (CFxButton* button : buttons) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_FALSE(button->text().isEmpty());
+        EXPECT_FALSE(button->toolTip().isEmpty());
+        const QString path = button->LookPicture(ButtonLook::kNormal);
+        const QImage picture(path);
+        ASSERT_FALSE(picture.isNull()) << path.toStdString();
+        EXPECT_EQ(QImage(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"))).size(),
+                  picture.size() * 2);
+        QImage covered(button->size(), QImage::Format_ARGB32);
+        covered.fill(Qt::transparent);
+        QPainter painter(&covered);
+        painter.drawImage(covered.rect(), picture);
+        painter.end();
+        const int w = covered.width();
+        const int h = covered.height();
+        for (const QPoint inside : {QPoint(w / 2, 2), QPoint(w / 2, h / 2), QPoint(w / 2, h - 3), QPoint(w - 2, h / 2)}) {
+            EXPECT_EQ(qAlpha(covered.pixel(inside)), 255) << inside.x() << "," << inside.y();
+        }
+        const QImage shown = button->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor colour = shown.pixelColor(x, y);
+                if (colour.red() < 60 && colour.green() < 60 && colour.blue() > 200) ++blue;
+            }
+        }
+        EXPECT_GT(blue, 10) << "the caption is drawn over it";
+    }
 }
 
 // "First Cat" beyond the list: nothing is shown, and the first click on a category shows it.
 TEST_F(ConverterLayoutTest, AnyClickOnACategorySelectsAndConvertsIt) {
-    WriteSetting(profile_.Store(), "First Cat", "40");
+    WriteSetting(profile_.Store(), Setting::kFirstCat, "40");
     Open();
     EXPECT_EQ(Source().topLevelItemCount(), 0);
     EXPECT_EQ(Get<QLabel>(id::kSourceUnitLabel).text(), "");
@@ -222,7 +298,7 @@ class ShippedDataLayoutTest : public ConverterLayoutTest {
 protected:
     void SetUp() override {
         std::filesystem::copy(QUANTORA_DATA_DIR, folder_ / "data", std::filesystem::copy_options::recursive);
-        WriteSetting(profile_.Store(), "Common Units", "0");
+        WriteSetting(profile_.Store(), Setting::kCommonUnits, "0");
     }
 
     void ChooseCategory(const QString& name) {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/records.h"
+#include "lists/list_records.h"
 
 namespace quantora::test {
 
@@ -66,6 +67,41 @@ inline CurrencyRecord MakeCurrency(std::string_view name, double rate) {
     CurrencyRecord record;
     EXPECT_EQ(record.name.Assign(name, "name"), std::nullopt);
     record.rate = rate;
+    return record;
+}
+
+// A record with its "visible" byte set: 0 hides it, and any other value shows it.
+template <typename Record>
+Record WithVisible(Record record, std::uint8_t visible) {
+    record.visible = visible;
+    return record;
+}
+
+inline ConstantRecord MakeConstant(std::string_view name, std::string_view value, std::string_view uncertainty = "") {
+    ConstantRecord record;
+    EXPECT_EQ(record.name.Assign(name, "name"), std::nullopt);
+    EXPECT_EQ(record.value.Assign(value, "value"), std::nullopt);
+    EXPECT_EQ(record.uncertainty.Assign(uncertainty, "uncertainty"), std::nullopt);
+    return record;
+}
+
+struct ElementEntry {
+    std::int32_t atomicNumber = 0;
+    std::string name = "";
+    std::string symbol = "";
+    std::string density = "";
+    std::string oxidationStates = "";
+    std::string description = "";
+};
+
+inline ElementRecord MakeElement(const ElementEntry& entry) {
+    ElementRecord record;
+    record.atomicNumber = entry.atomicNumber;
+    EXPECT_EQ(record.name.Assign(entry.name, "name"), std::nullopt);
+    EXPECT_EQ(record.symbol.Assign(entry.symbol, "symbol"), std::nullopt);
+    EXPECT_EQ(record.density.Assign(entry.density, "density"), std::nullopt);
+    EXPECT_EQ(record.oxidationStates.Assign(entry.oxidationStates, "oxidationStates"), std::nullopt);
+    EXPECT_EQ(record.description.Assign(entry.description, "description"), std::nullopt);
     return record;
 }
 
