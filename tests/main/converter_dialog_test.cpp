@@ -33,6 +33,7 @@
 #include "support/scripted_launchers.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
+#include "ui/list_selection.h"
 #include "update/list_entry.h"
 
 namespace quantora {
@@ -49,11 +50,6 @@ protected:
         QStringList texts;
         for (int row = 0; row < list.topLevelItemCount(); ++row) texts << list.topLevelItem(row)->text(column);
         return texts;
-    }
-
-    static int SelectedRow(const QTreeWidget& list) {
-        const auto items = list.selectedItems();
-        return items.isEmpty() ? -1 : list.indexOfTopLevelItem(items.first());
     }
 
     static int ContentWidth(const QAbstractItemView& list, int column) { return list.sizeHintForColumn(column); }
@@ -107,10 +103,10 @@ TEST_F(ConverterWindowTest, SwitchingCategoriesAndBackSelectsTheSameUnits) {
     Pick(Destination(), length::kFathom);
     ChooseCategory(line::kMass);
     EXPECT_EQ(Column(Source(), 0), (QStringList{"Gram", "Kilogram", "Microgram"}));
-    EXPECT_EQ(SelectedRow(Source()), 1);
+    EXPECT_EQ(SelectedRow(Source()), 1u);
     ChooseCategory(line::kLength);
-    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(length::kMile));
-    EXPECT_EQ(SelectedRow(Destination()), static_cast<int>(length::kFathom));
+    EXPECT_EQ(SelectedRow(Source()), length::kMile);
+    EXPECT_EQ(SelectedRow(Destination()), length::kFathom);
     EXPECT_EQ(ReadSetting(profile_.Store(), "First Cat"), "1");
 }
 
@@ -119,15 +115,15 @@ TEST_F(ConverterWindowTest, SwapExchangesSourceAndDestination) {
     Type("5");
     ASSERT_EQ(ResultLine(), (QStringList{"5", "Kilometer = ", "5000.000000", "Meter"}));
     Get<QAbstractButton>(id::kSwap).click();
-    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(length::kMeter));
-    EXPECT_EQ(SelectedRow(Destination()), static_cast<int>(length::kKilometer));
+    EXPECT_EQ(SelectedRow(Source()), length::kMeter);
+    EXPECT_EQ(SelectedRow(Destination()), length::kKilometer);
     EXPECT_EQ(ResultLine(), (QStringList{"5", "Meter = ", "0.005000", "Kilometer"}));
 
     Pick(Destination(), length::kMeter);
     const QStringList sameUnit = ResultLine();
     Get<QAbstractButton>(id::kSwap).click();
     EXPECT_EQ(ResultLine(), sameUnit);
-    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(length::kMeter));
+    EXPECT_EQ(SelectedRow(Source()), length::kMeter);
 }
 
 TEST_F(ConverterWindowTest, UnitsChoiceReloadsAndKeepsTheCategory) {
@@ -180,8 +176,8 @@ TEST_F(ConverterWindowTest, RadiansAreStoredAndTheSameUnitsStaySelected) {
 
     EXPECT_EQ(ReadSetting(profile_.Store(), "Degree"), "2");
     EXPECT_TRUE(Get<QRadioButton>(id::kRadians).isChecked());
-    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(trig::kArgument));
-    EXPECT_EQ(SelectedRow(Destination()), static_cast<int>(trig::kSine));
+    EXPECT_EQ(SelectedRow(Source()), trig::kArgument);
+    EXPECT_EQ(SelectedRow(Destination()), trig::kSine);
     EXPECT_EQ(Column(Source(), 2).at(trig::kSine), "-0.988032");  // sin(30 rad)
     ChooseCategory(line::kMass);
     EXPECT_FALSE(Get<QRadioButton>(id::kRadians).isVisible());
@@ -323,7 +319,7 @@ TEST_F(ConverterWindowTest, AFoundPositionSelectsItsCategoryAndUnitAndConverts) 
         Get<QAbstractButton>(id::kFind).click();
 
         EXPECT_EQ(Get<QListWidget>(id::kCategories).currentRow(), static_cast<int>(c.line));
-        EXPECT_EQ(SelectedRow(Source()), static_cast<int>(c.sourceRow));
+        EXPECT_EQ(SelectedRow(Source()), c.sourceRow);
         EXPECT_EQ(ResultLine(), c.resultLine);
     }
     EXPECT_EQ(finds, 3);
