@@ -19,7 +19,8 @@ using test::MakeElement;
 
 // Every element has the same properties but its description.
 ElementRecord Element(std::int32_t number, const std::string& name, const std::string& symbol) {
-    return MakeElement({number, name, symbol, "7.31", "+2,+4", "Descr. of " + name});
+    return MakeElement({.atomicNumber = number, .name = name, .symbol = symbol, .density = "7.31",
+                        .oxidationStates = "+2,+4", .description = "Descr. of " + name});
 }
 
 struct ListCase {

@@ -35,13 +35,8 @@ namespace {
 
 using test::Click;
 using test::Get;
+using test::Lines;
 using test::WhenShown;
-
-QStringList Lines(const QListWidget& list) {
-    QStringList lines;
-    for (int row = 0; row < list.count(); ++row) lines << list.item(row)->text();
-    return lines;
-}
 
 void SelectLine(QListWidget& list, const QString& text) {
     const auto found = list.findItems(text, Qt::MatchExactly);

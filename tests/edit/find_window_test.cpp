@@ -16,6 +16,7 @@
 #include "main/converter_dialog.h"
 #include "main/qt_window_launchers.h"
 #include "sample_units.h"
+#include "support/controls.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 #include "ui/control_lookup.h"
@@ -27,11 +28,7 @@ namespace {
 constexpr int kFilter = 1124;
 constexpr int kLines = 1133;
 
-QStringList Lines(QListWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
-    return texts;
-}
+using test::Lines;
 
 class FindWindowTest : public testing::Test {
 protected:

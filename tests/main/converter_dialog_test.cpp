@@ -43,15 +43,10 @@ namespace id = converter_id;
 namespace line = test::sample_line;
 namespace length = test::length_row;
 namespace trig = test::trig_row;
+using test::Column;
 
 class ConverterWindowTest : public test::ConverterWindowFixture {
 protected:
-    static QStringList Column(const QTreeWidget& list, int column) {
-        QStringList texts;
-        for (int row = 0; row < list.topLevelItemCount(); ++row) texts << list.topLevelItem(row)->text(column);
-        return texts;
-    }
-
     static int ContentWidth(const QAbstractItemView& list, int column) { return list.sizeHintForColumn(column); }
 
     static void Pick(QTreeWidget& list, std::size_t row) {

@@ -89,6 +89,7 @@ struct ElementEntry {
     std::int32_t atomicNumber = 0;
     std::string name = "";
     std::string symbol = "";
+    std::string atomicWeight = "";
     std::string density = "";
     std::string oxidationStates = "";
     std::string description = "";
@@ -99,6 +100,7 @@ inline ElementRecord MakeElement(const ElementEntry& entry) {
     record.atomicNumber = entry.atomicNumber;
     EXPECT_EQ(record.name.Assign(entry.name, "name"), std::nullopt);
     EXPECT_EQ(record.symbol.Assign(entry.symbol, "symbol"), std::nullopt);
+    EXPECT_EQ(record.atomicWeight.Assign(entry.atomicWeight, "atomicWeight"), std::nullopt);
     EXPECT_EQ(record.density.Assign(entry.density, "density"), std::nullopt);
     EXPECT_EQ(record.oxidationStates.Assign(entry.oxidationStates, "oxidationStates"), std::nullopt);
     EXPECT_EQ(record.description.Assign(entry.description, "description"), std::nullopt);
