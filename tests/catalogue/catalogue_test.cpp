@@ -23,17 +23,7 @@ UnitRecord Unit(std::int32_t category, std::int32_t id, const std::string& name,
                              visible);
 }
 
-std::vector<std::string> Names(std::span<const UnitRecord> units) {
-    std::vector<std::string> names;
-    for (const auto& u : units) names.push_back(u.name.Text());
-    return names;
-}
-
-std::vector<std::string> CategoryNames(const Catalogue& c) {
-    std::vector<std::string> names;
-    for (const auto& r : c.Categories()) names.push_back(r.name.Text());
-    return names;
-}
+using test::Names;
 
 class CatalogueTest : public ::testing::Test {
 protected:
@@ -66,7 +56,7 @@ TEST_F(CatalogueTest, CategoriesAndUnitsTakeCaseInsensitiveSortedOrder) {
     const auto report = Load();
     EXPECT_TRUE(report.complete);
     EXPECT_TRUE(report.warnings.empty());
-    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"area", "Length", "Mass", "Temperature"}));
+    EXPECT_EQ(Names(catalogue_.Categories()), (std::vector<std::string>{"area", "Length", "Mass", "Temperature"}));
     EXPECT_EQ(catalogue_.CategoryAt(0).categoryId, 3);
     EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Fathom", "Inch", "kilometer", "Meter"}));
     EXPECT_EQ(catalogue_.Temperatures().size(), 1u);
@@ -93,7 +83,7 @@ TEST_F(CatalogueTest, UserUnitsAndCategoriesMergeIntoTheAlphabeticalOrder) {
     Write(data_file::kCustomCategories, std::vector{Category(1002, "Beauty"), Category(1003, "Zeal", 0)});
     Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Hand"), Unit(1002, 101, "Smile")});
     Load();
-    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"area", "Beauty", "Length", "Mass", "Temperature"}));
+    EXPECT_EQ(Names(catalogue_.Categories()), (std::vector<std::string>{"area", "Beauty", "Length", "Mass", "Temperature"}));
     EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Fathom", "Hand", "Inch", "kilometer", "Meter"}));
     EXPECT_EQ(catalogue_.FindUnitRow(1, 201), 1u);
     EXPECT_EQ(Names(catalogue_.Units(1002)), (std::vector<std::string>{"Smile"}));
@@ -102,7 +92,7 @@ TEST_F(CatalogueTest, UserUnitsAndCategoriesMergeIntoTheAlphabeticalOrder) {
 TEST_F(CatalogueTest, HiddenCategoryStillHasItsUnitsLoaded) {
     Write(data_file::kCategories, std::vector{Category(1, "Length", 0), Category(2, "Mass")});
     Load();
-    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"Mass"}));
+    EXPECT_EQ(Names(catalogue_.Categories()), (std::vector<std::string>{"Mass"}));
     EXPECT_EQ(catalogue_.UnitCount(1), 4u);
 }
 
@@ -129,7 +119,7 @@ TEST_F(CatalogueTest, RecordsOutsideTheCategoryRangeAreSkippedAndReported) {
     Write(data_file::kUnits, std::vector{Unit(1, 101, "Meter"), Unit(2000, 101, "Far"), Unit(-5, 101, "Below")});
     const auto report = Load();
     EXPECT_TRUE(report.complete);
-    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"Length"}));
+    EXPECT_EQ(Names(catalogue_.Categories()), (std::vector<std::string>{"Length"}));
     EXPECT_EQ(report.warnings.size(), 4u);
     EXPECT_TRUE(catalogue_.Units(2000).empty());
 }

@@ -14,13 +14,7 @@ namespace {
 
 using test::MakeConstant;
 using test::MakeElement;
-
-template <typename Record>
-std::vector<std::string> Names(const std::vector<Record>& table) {
-    std::vector<std::string> names;
-    for (const Record& record : table) names.push_back(record.name.Text());
-    return names;
-}
+using test::Names;
 
 TEST(ListTable, LoadsInAlphabeticalOrderIgnoringCase) {
     test::TempFolder folder;

@@ -70,6 +70,14 @@ inline CurrencyRecord MakeCurrency(std::string_view name, double rate) {
     return record;
 }
 
+// The name of each record, in order, from a vector or a span of them.
+template <typename Records>
+std::vector<std::string> Names(const Records& records) {
+    std::vector<std::string> names;
+    for (const auto& record : records) names.push_back(record.name.Text());
+    return names;
+}
+
 // A record with its "visible" byte set: 0 hides it, and any other value shows it.
 template <typename Record>
 Record WithVisible(Record record, std::uint8_t visible) {
