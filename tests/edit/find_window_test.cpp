@@ -17,6 +17,7 @@
 #include "main/qt_window_launchers.h"
 #include "sample_units.h"
 #include "support/controls.h"
+#include "support/converter_window_fixture.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 #include "ui/control_lookup.h"
@@ -30,19 +31,15 @@ constexpr int kLines = 1133;
 
 using test::Lines;
 
-class FindWindowTest : public testing::Test {
+class FindWindowTest : public test::ConverterWindowFixture {
 protected:
     // The launchers keep window places in the user's profile; a test keeps them out of the real one.
     static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
 
     void SetUp() override {
-        test::WriteSampleUnits(folder_.Path());
-        WriteSetting(profile_.Store(), Setting::kSeperator, "0");
+        ConverterWindowFixture::SetUp();
         WriteSetting(profile_.Store(), Setting::kFirstCat, std::to_string(test::sample_line::kMass));
     }
-
-    test::TempFolder folder_;
-    test::TestProfile profile_;
 };
 
 TEST_F(FindWindowTest, FiltersAndHandsBackTheChosenLinesCode) {
@@ -112,11 +109,8 @@ TEST_F(FindWindowTest, TheKeyboardTakesTheFirstMatchOrTheOneMovedTo) {
 // by the keyboard, and the main window showing it.
 TEST_F(FindWindowTest, TheMainWindowSwitchesToAllUnitsAndSelectsTheFoundUnit) {
     WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
-    QtWindowLaunchers launchers(folder_.Path(), profile_.Store());
-    CConverterDlg window(profile_.Store(), folder_.Path(), launchers);
-    window.LoadCatalogue();
-    window.show();
-    ASSERT_EQ(Control<QTreeWidget>(window, converter_id::kSourceList).topLevelItemCount(), 3);
+    CConverterDlg& window = Open();
+    ASSERT_EQ(Source().topLevelItemCount(), 3);
     bool driven = false;
     QTimer::singleShot(0, [&] {
         auto* find = qobject_cast<dlgSearch*>(QApplication::activeModalWidget());
@@ -133,7 +127,7 @@ TEST_F(FindWindowTest, TheMainWindowSwitchesToAllUnitsAndSelectsTheFoundUnit) {
     EXPECT_TRUE(Control<QRadioButton>(window, converter_id::kAllUnits).isChecked());
     EXPECT_EQ(Control<QListWidget>(window, converter_id::kCategories).currentRow(),
               static_cast<int>(test::sample_line::kLength));
-    const auto& source = Control<QTreeWidget>(window, converter_id::kSourceList);
+    const QTreeWidget& source = Source();
     ASSERT_EQ(source.topLevelItemCount(), 5);
     ASSERT_EQ(source.selectedItems().size(), 1);
     EXPECT_EQ(source.selectedItems().first()->text(0), "Fathom");
