@@ -70,12 +70,3 @@ void BM_FindKeystroke(benchmark::State& state) {
 BENCHMARK(BM_FindKeystroke)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

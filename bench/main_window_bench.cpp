@@ -77,12 +77,3 @@ void BM_KeystrokeToListsPainted(benchmark::State& state) {
 BENCHMARK(BM_KeystrokeToListsPainted)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -16,6 +16,7 @@
 #include "edit/options_dialog.h"
 #include "main/converter_dialog.h"
 #include "main/qt_window_launchers.h"
+#include "ui/standard_ids.h"
 
 namespace {
 
@@ -36,7 +37,7 @@ public:
 
     OptionsResult RunOptions(QWidget& parent) override {
         dlgOptions options(profile_, dataFolder_, *this, &parent);
-        options.findChild<QPushButton*>(QString::number(options_id::kOk))->click();
+        options.findChild<QPushButton*>(QString::number(standard_id::kOk))->click();
         return {options.WasAccepted()};
     }
 
@@ -83,12 +84,3 @@ void BM_OpenOptionsPressOkAndReload(benchmark::State& state) {
 BENCHMARK(BM_OpenOptionsPressOkAndReload)->Unit(benchmark::kMillisecond)->Repetitions(9)->ReportAggregatesOnly(true);
 
 }  // namespace
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,25 +6,25 @@
 #include <QVBoxLayout>
 
 #include "quantora_version.h"
+#include "ui/standard_ids.h"
 
 namespace quantora {
 
 namespace {
 
 constexpr int kVersionLineId = 1074;
-constexpr int kOkId = 1;
 
 }  // namespace
 
 AboutDialog::AboutDialog(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About Quantora"));
+    setWindowTitle(QStringLiteral("About ") + QString::fromUtf8(kProgramName));
     auto* name = new QLabel(QStringLiteral("<b>Quantora</b> — unit-of-measure converter"), this);
     auto* version = new QLabel(QStringLiteral("Version: ") + QLatin1String(kVersion) + QStringLiteral("   Build : ") +
                                    QLatin1String(kBuildNumber),
                                this);
     version->setObjectName(QString::number(kVersionLineId));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setObjectName(QString::number(kOkId));
+    buttons->button(QDialogButtonBox::Ok)->setObjectName(QString::number(standard_id::kOk));
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(version);

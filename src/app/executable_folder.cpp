@@ -5,6 +5,8 @@
 #include <cstdlib>
 #include <system_error>
 
+#include "quantora_version.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #endif
@@ -35,14 +37,14 @@ std::filesystem::path PerUserDataFolder() {
 #ifdef _WIN32
     const wchar_t* appData = _wgetenv(L"APPDATA");
     if (appData == nullptr || *appData == L'\0') return {};
-    return std::filesystem::path(appData) / "Quantora" / "data";
+    return std::filesystem::path(appData) / kProgramName / "data";
 #else
     // The XDG base directories: $XDG_DATA_HOME when it is an absolute path, else ~/.local/share.
     const char* dataHome = std::getenv("XDG_DATA_HOME");
-    if (dataHome != nullptr && *dataHome == '/') return std::filesystem::path(dataHome) / "Quantora" / "data";
+    if (dataHome != nullptr && *dataHome == '/') return std::filesystem::path(dataHome) / kProgramName / "data";
     const char* home = std::getenv("HOME");
     if (home == nullptr || *home == '\0') return {};
-    return std::filesystem::path(home) / ".local" / "share" / "Quantora" / "data";
+    return std::filesystem::path(home) / ".local" / "share" / kProgramName / "data";
 #endif
 }
 

@@ -5,10 +5,12 @@
 #include <QUrl>
 #include <QVBoxLayout>
 
+#include "quantora_version.h"
+
 namespace quantora {
 
 HelpWindow::HelpWindow(QWidget* parent) : QDialog(parent), browser_(new QTextBrowser(this)) {
-    setWindowTitle(QStringLiteral("Quantora Help"));
+    setWindowTitle(QString::fromUtf8(kProgramName) + QStringLiteral(" Help"));
     browser_->setOpenExternalLinks(true);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -6,12 +6,13 @@
 
 #include "app/profile_file.h"
 #include "app/profile_key.h"
+#include "quantora_version.h"
 
 namespace quantora {
 
 namespace {
 
-constexpr auto kOrganization = "Quantora";
+constexpr auto kOrganization = kProgramName;
 
 QString FromUtf8(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 

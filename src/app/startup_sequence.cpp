@@ -13,6 +13,7 @@
 #include "catalogue/path_text.h"
 #include "main/converter_dialog.h"
 #include "main/qt_window_launchers.h"
+#include "quantora_version.h"
 #include "ui/os_version.h"
 #include "ui/program_art.h"
 #include "ui/system_menu.h"
@@ -38,7 +39,7 @@ void WarnOfUnsupportedSystem(const CXWinVersion& version, UserPrompts& prompts) 
 // An installed program may not write beside itself; the user's own copy of the data is used then.
 std::filesystem::path ChooseWhereDataLives(const std::filesystem::path& executableFolder, UserPrompts& prompts) {
     DataFolderChoice choice = ChooseDataFolder(executableFolder);
-    if (choice.error) prompts.Message(*choice.error, "Quantora");
+    if (choice.error) prompts.Message(*choice.error, kProgramName);
     return std::move(choice.folder);
 }
 
@@ -113,7 +114,7 @@ void StartupSequence::RunMainWindow() {
 // No display name: the window system would add it to every window's caption ("Expressa — Quantora")
 // and cut a short one ("Question") to make room.
 void SetProgramIdentity() {
-    QCoreApplication::setOrganizationName(QStringLiteral("Quantora"));
+    QCoreApplication::setOrganizationName(QString::fromUtf8(kProgramName));
     // Every window, the splash and the message boxes included, shows the program's icon.
     QApplication::setWindowIcon(ProgramIcon());
 }
@@ -126,7 +127,7 @@ int RunProgram(int& argc, char** argv) {
     const std::filesystem::path executableFolder = ExecutableFolder();
     const std::filesystem::path dataFolder = ChooseWhereDataLives(executableFolder, prompts);
     QtProfileStore profile;
-    if (profile.Problem()) prompts.Message(*profile.Problem(), "Quantora");
+    if (profile.Problem()) prompts.Message(*profile.Problem(), kProgramName);
     QtWindowLaunchers launchers(executableFolder, dataFolder, profile);
     StartupSequence(profile, launchers, prompts, ProgramArguments(), [&] {
         return std::make_unique<CConverterDlg>(profile, dataFolder, launchers);

@@ -13,7 +13,6 @@ namespace quantora {
 
 namespace {
 
-constexpr int kResultDecimals = 6;
 constexpr std::string_view kPositionWords = "Error found on position";
 
 // False, leaving `text` as it was, when the result would pass kMaxSubstitutedLength.
@@ -82,7 +81,7 @@ CalculationOutcome CalculateFormula(FormulaParser& parser, const FormulaInputs& 
     const std::string& formula = *substituted;
     std::string error;
     const double value = parser.Evaluate(formula, LeadingDecimal(inputs.x), error, std::max(angleUnit, 1));
-    if (error.empty()) return {false, PrintFixed(value, kResultDecimals), 0, {}};
+    if (error.empty()) return {false, PrintFixed(value, kFormulaResultDecimals), 0, {}};
     const int position = ErrorPosition(error);
     return {true, std::string(kCalculationErrorText), position, MarkErrorPosition(formula, position)};
 }

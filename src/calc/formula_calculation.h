@@ -20,6 +20,9 @@ struct FormulaInputs {
     std::array<std::string, FormulaRecord::kVariableNames.size()> variables;
 };
 
+// A result prints with six decimals, as "%f" prints it.
+inline constexpr int kFormulaResultDecimals = 6;
+
 inline constexpr std::string_view kCalculationErrorText = "Error caculation at cursor position";
 
 // Far above any formula a person writes. Each variable may hold the next ones many times over, so

@@ -21,9 +21,11 @@
 
 #include "app/qt_user_prompts.h"
 #include "app/widget_placement.h"
+#include "calc/function_list.h"
 #include "calc/qt_formula_file_dialogs.h"
 #include "catalogue/cp1252.h"
 #include "main/window_launchers.h"
+#include "ui/choice_group.h"
 #include "ui/dialog_layout.h"
 #include "ui/record_text.h"
 #include "ui/fx_button.h"
@@ -43,45 +45,6 @@ constexpr int kDialogHeight = 228;
 constexpr std::string_view kHelpPage = "expressa.htm";
 const QColor kBlue(0, 0, 255);
 const QColor kRed(255, 0, 0);
-
-constexpr std::array<const char*, 38> kFunctionEntries{"----Trigonometric----",
-                                                       "sin(x)",
-                                                       "cos(x)",
-                                                       "tan(x)",
-                                                       "sec(x)",
-                                                       "csc(x)",
-                                                       "cot(x)",
-                                                       "------Hyperbolic------",
-                                                       "sinh(x)",
-                                                       "cosh(x)",
-                                                       "tanh(x)",
-                                                       "sech(x)",
-                                                       "csch(x)",
-                                                       "coth(x)",
-                                                       "-Inverse trigonometric-",
-                                                       "arcsin(x)",
-                                                       "arccos(x)",
-                                                       "arctan(x)",
-                                                       "arcsec(x)",
-                                                       "arccsc(x)",
-                                                       "arccot(x)",
-                                                       "--Inverse hyperbolic--",
-                                                       "arcsinh(x)",
-                                                       "arccosh(x)",
-                                                       "arctanh(x)",
-                                                       "arcsech(x)",
-                                                       "arccsch(x)",
-                                                       "arccoth(x)",
-                                                       "------Logarithmic-----",
-                                                       "exp(x)",
-                                                       "ln(x)",
-                                                       "log(x)",
-                                                       "--------Math--------",
-                                                       "sqrt(x)",
-                                                       "10^x",
-                                                       "pi",
-                                                       "abs(x)",
-                                                       "int(x)"};
 
 constexpr std::array<ControlTip, 10> kTips{{
     {id::kFormula, "Type the function here or select from [Functions List]"},
@@ -336,7 +299,7 @@ void CFormulaDlg::CreateAngleChoices(DialogLayout& layout) {
 void CFormulaDlg::CreateFunctionsList(DialogLayout& layout) {
     AddCaption(layout, 1113, "Functions List:", {237, 24, 47, 8});
     functions_ = &layout.Add<QListWidget>(id::kFunctionsList, {235, 39, 86, 184});
-    for (const char* entry : kFunctionEntries) functions_->addItem(QString::fromUtf8(entry));
+    for (const std::string& line : FunctionListLines()) functions_->addItem(QString::fromStdString(line));
     connect(functions_, &QListWidget::itemDoubleClicked, this, &CFormulaDlg::OnFunctionActivated);
 }
 
@@ -402,11 +365,9 @@ void CFormulaDlg::ShowFields() {
 }
 
 void CFormulaDlg::ShowAngle() {
-    // An exclusive group refuses to uncheck its last button, and an unknown unit checks none.
-    angleChoice_->setExclusive(false);
-    for (QAbstractButton* radio : angleChoice_->buttons()) radio->setChecked(false);
-    angleChoice_->setExclusive(true);
-    if (model_->CheckedAngle() != 0) angleChoice_->button(id::kDegrees + model_->CheckedAngle() - 1)->setChecked(true);
+    // An unknown unit checks none.
+    const int angle = model_->CheckedAngle();
+    CheckOnly(*angleChoice_, angle == 0 ? std::nullopt : std::optional(id::kDegrees + angle - 1));
 }
 
 void CFormulaDlg::ShowCalculation(const CalculationOutcome& outcome) {

@@ -8,6 +8,7 @@
 
 #include "app/user_prompts.h"
 #include "calc/name_table.h"
+#include "quantora_version.h"
 
 namespace quantora {
 namespace {
@@ -46,7 +47,7 @@ FormulaParser::FormulaParser(UserPrompts* prompts) : prompts_(prompts) { NameTab
 
 void FormulaParser::SetFunctConst(int index, double value) {
     if (index < 1 || index > 9) {
-        if (prompts_ != nullptr) prompts_->Message("ProgrammError in SetFunctConst()", "Quantora");
+        if (prompts_ != nullptr) prompts_->Message("ProgrammError in SetFunctConst()", kProgramName);
         return;
     }
     slots_[static_cast<std::size_t>(index)] = value;

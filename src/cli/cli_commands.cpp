@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/settings.h"
+#include "calc/formula_calculation.h"
 #include "calc/formula_parser.h"
 #include "catalogue/cp1252.h"
 #include "cli/cli_arguments.h"
@@ -46,9 +47,6 @@ std::string ConversionError(std::string_view typed, const UnitRecord& from, cons
     return text;
 }
 
-// The formula window prints its result with "%f".
-constexpr int kFormulaDecimals = 6;
-
 CliOutcome Usage(std::string message) {
     return {cli_exit::kUsageError, "", "quantora-cli: " + message + "\nTry 'quantora-cli --help'.\n"};
 }
@@ -69,7 +67,7 @@ CliOutcome Evaluate(const CliArguments& arguments, const CliEnvironment& environ
     std::string error;
     const double value = parser.Evaluate(Utf8ToCp1252(formula.text), x, error, angleUnit);
     if (!error.empty()) return Failure(cli_exit::kCalculationError, Cp1252ToUtf8(error));
-    return {cli_exit::kSuccess, PrintFixed(value, kFormulaDecimals) + "\n", ""};
+    return {cli_exit::kSuccess, PrintFixed(value, kFormulaResultDecimals) + "\n", ""};
 }
 
 class CatalogueCommands {

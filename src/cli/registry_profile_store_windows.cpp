@@ -11,17 +11,19 @@
 #include "app/stored_value.h"
 #include "app/utf16.h"
 #include "cli/window_profile.h"
+#include "quantora_version.h"
 
 namespace quantora {
 
 namespace {
 
-constexpr wchar_t kProfileKey[] = L"Software\\Quantora\\quantora\\";
-
 std::wstring Wide(std::string_view utf8) {
     const std::u16string units = Utf8ToUtf16(utf8);
     return std::wstring(units.begin(), units.end());
 }
+
+// QSettings' key for organization kProgramName and application "quantora".
+std::wstring ProfileKey() { return L"Software\\" + Wide(kProgramName) + L"\\quantora\\"; }
 
 std::u16string Units(const wchar_t* text, std::size_t count) { return std::u16string(text, text + count); }
 
@@ -52,7 +54,7 @@ public:
     }
 
 private:
-    static std::wstring SectionKey(std::string_view section) { return kProfileKey + Wide(section); }
+    static std::wstring SectionKey(std::string_view section) { return ProfileKey() + Wide(section); }
 
     static std::optional<StoredValue> Read(std::string_view section, std::string_view entry) {
         HKEY key = nullptr;

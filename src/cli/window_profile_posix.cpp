@@ -5,6 +5,7 @@
 
 #include "app/ini_profile_store.h"
 #include "cli/window_profile.h"
+#include "quantora_version.h"
 
 namespace quantora {
 
@@ -23,7 +24,7 @@ std::filesystem::path ConfigFolder() {
 }  // namespace
 
 WindowProfile OpenWindowProfile() {
-    auto store = std::make_unique<IniProfileStore>(ConfigFolder() / "Quantora" / "quantora.conf");
+    auto store = std::make_unique<IniProfileStore>(ConfigFolder() / kProgramName / "quantora.conf");
     std::optional<std::string> problem = store->Problem();
     return {std::move(store), std::move(problem)};
 }

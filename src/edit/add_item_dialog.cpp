@@ -11,18 +11,16 @@
 #include "edit/edit_dialog_parts.h"
 #include "edit/field_text.h"
 #include "ui/dialog_layout.h"
+#include "ui/standard_ids.h"
 
 namespace quantora {
 
 namespace {
 
-constexpr int kOkId = 1;
-constexpr int kCancelId = 2;
 constexpr int kAbbreviationId = 1104;
 constexpr int kValueId = 1105;
 constexpr int kNameId = 1127;
 constexpr int kOfId = 1129;
-constexpr int kStaticId = -1;
 constexpr int kVisibleChoices = 6;
 
 QString Text(const std::string& utf8) { return QString::fromStdString(utf8); }
@@ -35,20 +33,20 @@ dlgAddItem::dlgAddItem(const QString& title, const UnitEntryTexts& entry, const 
     setWindowTitle(title);
     DialogLayout layout(*this);
     setFixedSize(layout.Map({0, 0, 250, 96}).size());
-    layout.Add<QLabel>(kStaticId, QStringLiteral("Unit Name:"), {7, 9, 48, 8});
+    layout.Add<QLabel>(standard_id::kStatic, QStringLiteral("Unit Name:"), {7, 9, 48, 8});
     name_ = &layout.Add<QLineEdit>(kNameId, {60, 7, 183, 13});
-    layout.Add<QLabel>(kStaticId, QStringLiteral("Abbriviation:"), {7, 26, 48, 8});
+    layout.Add<QLabel>(standard_id::kStatic, QStringLiteral("Abbriviation:"), {7, 26, 48, 8});
     abbreviation_ = &layout.Add<QLineEdit>(kAbbreviationId, {60, 24, 80, 13});
-    layout.Add<QLabel>(kStaticId, QStringLiteral("Value:"), {7, 43, 48, 8});
+    layout.Add<QLabel>(standard_id::kStatic, QStringLiteral("Value:"), {7, 43, 48, 8});
     value_ = &layout.Add<QLineEdit>(kValueId, {60, 41, 70, 13});
-    layout.Add<QLabel>(kStaticId, QStringLiteral("of:"), {135, 43, 12, 8});
+    layout.Add<QLabel>(standard_id::kStatic, QStringLiteral("of:"), {135, 43, 12, 8});
     of_ = &layout.Add<QComboBox>(kOfId, {150, 41, 93, 13});
     of_->setEditable(true);
     of_->setInsertPolicy(QComboBox::NoInsert);
     of_->setMaxVisibleItems(kVisibleChoices);
-    auto& ok = layout.Add<QPushButton>(kOkId, QStringLiteral("OK"), {70, 72, 50, 14});
+    auto& ok = layout.Add<QPushButton>(standard_id::kOk, QStringLiteral("OK"), {70, 72, 50, 14});
     ok.setDefault(true);
-    auto& cancel = layout.Add<QPushButton>(kCancelId, QStringLiteral("Cancel"), {130, 72, 50, 14});
+    auto& cancel = layout.Add<QPushButton>(standard_id::kCancel, QStringLiteral("Cancel"), {130, 72, 50, 14});
     connect(&ok, &QPushButton::clicked, this, &dlgAddItem::accept);
     connect(&cancel, &QPushButton::clicked, this, &dlgAddItem::reject);
     AddHelpKey(*this, launchers, kCustomUnitsHelpPage);

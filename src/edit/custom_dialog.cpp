@@ -13,20 +13,14 @@
 #include "edit/field_text.h"
 #include "edit/input_dialog.h"
 #include "ui/dialog_layout.h"
+#include "ui/list_selection.h"
+#include "ui/standard_ids.h"
 
 namespace quantora {
 
 namespace {
 
 namespace id = custom_id;
-
-constexpr int kStaticId = -1;
-
-std::optional<std::size_t> SelectedRow(const QListWidget& list) {
-    const auto items = list.selectedItems();
-    if (items.isEmpty()) return std::nullopt;
-    return static_cast<std::size_t>(list.row(items.first()));
-}
 
 void SelectLine(QListWidget& list, std::optional<std::size_t> row) {
     if (!row) return;
@@ -48,8 +42,8 @@ dlgCustom::dlgCustom(const std::filesystem::path& dataFolder, WindowLaunchers& l
 void dlgCustom::CreateControls() {
     DialogLayout layout(*this);
     setFixedSize(layout.Map({0, 0, 286, 186}).size());
-    layout.Add<QGroupBox>(kStaticId, QStringLiteral("Categories:"), {7, 7, 132, 152});
-    layout.Add<QGroupBox>(kStaticId, QStringLiteral("Units:"), {147, 7, 132, 152});
+    layout.Add<QGroupBox>(standard_id::kStatic, QStringLiteral("Categories:"), {7, 7, 132, 152});
+    layout.Add<QGroupBox>(standard_id::kStatic, QStringLiteral("Units:"), {147, 7, 132, 152});
     categories_ = &layout.Add<QListWidget>(id::kCategories, {13, 19, 120, 115});
     units_ = &layout.Add<QListWidget>(id::kUnits, {153, 19, 120, 115});
     for (QListWidget* list : {categories_, units_}) list->setSelectionMode(QAbstractItemView::SingleSelection);

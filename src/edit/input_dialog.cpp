@@ -7,13 +7,12 @@
 
 #include "edit/edit_dialog_parts.h"
 #include "ui/dialog_layout.h"
+#include "ui/standard_ids.h"
 
 namespace quantora {
 
 namespace {
 
-constexpr int kOkId = 1;
-constexpr int kCancelId = 2;
 constexpr int kValueId = 1124;
 constexpr int kPromptId = 1125;
 
@@ -29,9 +28,9 @@ dlgInput::dlgInput(const QString& title, const QString& prompt, const QString& v
     edit_ = &layout.Add<QLineEdit>(kValueId, {7, 18, 172, 14});
     edit_->setText(value);
     edit_->selectAll();
-    auto& ok = layout.Add<QPushButton>(kOkId, QStringLiteral("OK"), {36, 40, 50, 14});
+    auto& ok = layout.Add<QPushButton>(standard_id::kOk, QStringLiteral("OK"), {36, 40, 50, 14});
     ok.setDefault(true);
-    auto& cancel = layout.Add<QPushButton>(kCancelId, QStringLiteral("Cancel"), {100, 40, 50, 14});
+    auto& cancel = layout.Add<QPushButton>(standard_id::kCancel, QStringLiteral("Cancel"), {100, 40, 50, 14});
     connect(&ok, &QPushButton::clicked, this, &dlgInput::accept);
     connect(&cancel, &QPushButton::clicked, this, &dlgInput::reject);
     AddHelpKey(*this, launchers, kCustomUnitsHelpPage);

@@ -15,6 +15,8 @@
 #include "edit/edit_dialog_parts.h"
 #include "main/window_launchers.h"
 #include "ui/dialog_layout.h"
+#include "ui/list_selection.h"
+#include "ui/standard_ids.h"
 
 namespace quantora {
 
@@ -22,7 +24,6 @@ namespace {
 
 namespace id = options_id;
 
-constexpr int kStaticId = -1;
 constexpr std::string_view kHelpPage = "Options.htm";
 
 struct SettingRow {
@@ -48,12 +49,6 @@ constexpr std::array<SettingRow, kOptionTextSettings.size()> kSettingRows{{
      {7, 73, 262, 8},
      {272, 71, 41, 13}},
 }};
-
-std::optional<std::size_t> SelectedRow(const QListWidget& list) {
-    const auto items = list.selectedItems();
-    if (items.isEmpty()) return std::nullopt;
-    return static_cast<std::size_t>(list.row(items.first()));
-}
 
 void AddCheckLine(QListWidget& list, const QString& text, bool checked) {
     auto* item = new QListWidgetItem(text, &list);
@@ -95,7 +90,7 @@ dlgOptions::~dlgOptions() { SaveWindowPlacement(profile_, placement_entry::kOpti
 void dlgOptions::CreateSettings(DialogLayout& layout) {
     for (std::size_t i = 0; i < kSettingRows.size(); ++i) {
         const SettingRow& row = kSettingRows[i];
-        auto& label = layout.Add<QLabel>(kStaticId, QString::fromUtf8(row.label), row.labelPlace);
+        auto& label = layout.Add<QLabel>(standard_id::kStatic, QString::fromUtf8(row.label), row.labelPlace);
         edits_[i] = &layout.Add<QLineEdit>(row.editId, row.editPlace);
         label.setBuddy(edits_[i]);
     }
@@ -104,10 +99,10 @@ void dlgOptions::CreateSettings(DialogLayout& layout) {
 }
 
 void dlgOptions::CreateLists(DialogLayout& layout) {
-    display_ = &layout.Add<QGroupBox>(kStaticId, QStringLiteral("Categories and units to display:"), {7, 89, 306, 124});
+    display_ = &layout.Add<QGroupBox>(standard_id::kStatic, QStringLiteral("Categories and units to display:"), {7, 89, 306, 124});
     DialogLayout inside(*display_);
-    inside.Add<QLabel>(kStaticId, QStringLiteral("Categories:"), {6, 11, 60, 8});
-    inside.Add<QLabel>(kStaticId, QStringLiteral("Units:"), {158, 11, 60, 8});
+    inside.Add<QLabel>(standard_id::kStatic, QStringLiteral("Categories:"), {6, 11, 60, 8});
+    inside.Add<QLabel>(standard_id::kStatic, QStringLiteral("Units:"), {158, 11, 60, 8});
     categories_ = &inside.Add<QListWidget>(id::kCategories, {6, 21, 142, 80});
     units_ = &inside.Add<QListWidget>(id::kUnits, {158, 21, 142, 80});
     for (QListWidget* list : {categories_, units_}) {
@@ -150,8 +145,8 @@ void dlgOptions::CreateLists(DialogLayout& layout) {
 void dlgOptions::CreateButtons(DialogLayout& layout) {
     auto& defaults = layout.Add<QPushButton>(id::kDefaults, QStringLiteral("&Defaults"), {7, 219, 50, 14});
     auto& custom = layout.Add<QPushButton>(id::kCustomUnits, QStringLiteral("Custom &Units"), {63, 219, 60, 14});
-    auto& ok = layout.Add<QPushButton>(id::kOk, QStringLiteral("&OK"), {207, 219, 50, 14});
-    auto& cancel = layout.Add<QPushButton>(id::kCancel, QStringLiteral("&Cancel"), {263, 219, 50, 14});
+    auto& ok = layout.Add<QPushButton>(standard_id::kOk, QStringLiteral("&OK"), {207, 219, 50, 14});
+    auto& cancel = layout.Add<QPushButton>(standard_id::kCancel, QStringLiteral("&Cancel"), {263, 219, 50, 14});
     for (QPushButton* button : {&defaults, &custom, &cancel}) button->setAutoDefault(false);
     ok.setDefault(true);
     connect(&defaults, &QPushButton::clicked, this, &dlgOptions::OnDefaults);

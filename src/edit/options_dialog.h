@@ -21,8 +21,6 @@ class WindowLaunchers;
 
 // Control ids of the Options window.
 namespace options_id {
-inline constexpr int kOk = 1;
-inline constexpr int kCancel = 2;
 inline constexpr int kDefaults = 3;
 inline constexpr int kMin = 1103;
 inline constexpr int kMax = 1104;

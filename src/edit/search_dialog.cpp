@@ -7,9 +7,10 @@
 #include <array>
 
 #include "app/widget_placement.h"
-#include "catalogue/cp1252.h"
 #include "lists/list_keys.h"
 #include "ui/dialog_layout.h"
+#include "ui/record_text.h"
+#include "ui/standard_ids.h"
 #include "ui/tooltip_table.h"
 
 namespace quantora {
@@ -17,9 +18,6 @@ namespace quantora {
 namespace {
 
 namespace id {
-inline constexpr int kStatic = -1;
-inline constexpr int kOk = 1;
-inline constexpr int kCancel = 2;
 inline constexpr int kFilter = 1124;
 inline constexpr int kList = 1133;
 }  // namespace id
@@ -36,20 +34,20 @@ dlgSearch::dlgSearch(ProfileStore& profile, const Catalogue& catalogue, QWidget*
     setWindowTitle(QStringLiteral("Find"));
     DialogLayout layout(*this);
     resize(layout.Map({0, 0, 236, 228}).size());
-    layout.Add<QGroupBox>(id::kStatic, QStringLiteral("Type a part of a Unit or Category:"), {7, 4, 222, 196});
+    layout.Add<QGroupBox>(standard_id::kStatic, QStringLiteral("Type a part of a Unit or Category:"), {7, 4, 222, 196});
     filter_ = &layout.Add<QLineEdit>(id::kFilter, {14, 17, 208, 13});
     list_ = &layout.Add<QListWidget>(id::kList, {14, 34, 208, 159});
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     list_->setUniformItemSizes(true);
-    auto& ok = layout.Add<QPushButton>(id::kOk, QStringLiteral("OK"), {110, 206, 56, 16});
-    auto& cancel = layout.Add<QPushButton>(id::kCancel, QStringLiteral("Cancel"), {173, 206, 56, 16});
+    auto& ok = layout.Add<QPushButton>(standard_id::kOk, QStringLiteral("OK"), {110, 206, 56, 16});
+    auto& cancel = layout.Add<QPushButton>(standard_id::kCancel, QStringLiteral("Cancel"), {173, 206, 56, 16});
     ok.setDefault(true);
     connect(&ok, &QPushButton::clicked, this, &dlgSearch::Choose);
     connect(&cancel, &QPushButton::clicked, this, &QDialog::reject);
 
     shown_.reserve(model_.LineCount());
     for (std::size_t i = 0; i < model_.LineCount(); ++i) {
-        shown_.push_back(QString::fromStdString(Cp1252ToUtf8(model_.Line(i).text)));
+        shown_.push_back(FromRecordText(model_.Line(i).text));
     }
     SetTooltips(*this, kTips);
     RestoreWindowPlacement(profile_, placement_entry::kSearchWindow, *this);
@@ -64,7 +62,7 @@ dlgSearch::~dlgSearch() { SaveWindowPlacement(profile_, placement_entry::kSearch
 
 // The model's lines are in the list's sorted order already, so the list need not sort them again.
 void dlgSearch::Fill() {
-    const std::string filter = Utf8ToCp1252(filter_->text().toStdString());
+    const std::string filter = ToRecordText(filter_->text());
     list_->setUpdatesEnabled(false);
     list_->clear();
     for (std::size_t index : model_.Filter(filter)) {

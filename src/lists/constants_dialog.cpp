@@ -13,6 +13,7 @@
 #include "lists/list_table.h"
 #include "lists/list_window.h"
 #include "ui/dialog_layout.h"
+#include "ui/standard_ids.h"
 #include "ui/tooltip_table.h"
 #include "ui/widget_anchors.h"
 
@@ -40,7 +41,7 @@ constexpr std::array<AnchorEntry, 5> kAnchors{{
     {list_id::kFilter, kTopLeftRight},
     {list_id::kList, kAllEdges},
     {list_id::kFileError, kBottomLeft},
-    {list_id::kOk, kBottomRight},
+    {standard_id::kOk, kBottomRight},
 }};
 
 constexpr std::array<ControlTip, 2> kTips{{
@@ -59,7 +60,7 @@ dlgConstants::dlgConstants(ProfileStore& profile, const std::filesystem::path& c
     filter_ = &layout.Add<QLineEdit>(list_id::kFilter, {14, 17, 352, 13});
     list_ = &AddReportList(layout, {14, 34, 352, 153}, kColumns);
     fileError_ = &AddFileErrorLine(layout, {7, 197, 290, 30});
-    auto& ok = layout.Add<QPushButton>(list_id::kOk, QStringLiteral("OK"), {313, 208, 60, 16});
+    auto& ok = layout.Add<QPushButton>(standard_id::kOk, QStringLiteral("OK"), {313, 208, 60, 16});
     ok.setDefault(true);
     connect(&ok, &QPushButton::clicked, this, &QDialog::accept);
 

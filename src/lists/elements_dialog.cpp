@@ -16,6 +16,7 @@
 #include "lists/list_window.h"
 #include "ui/control_lookup.h"
 #include "ui/dialog_layout.h"
+#include "ui/standard_ids.h"
 #include "ui/tooltip_table.h"
 
 namespace quantora {
@@ -23,7 +24,6 @@ namespace quantora {
 namespace {
 
 namespace id {
-inline constexpr int kStatic = -1;
 inline constexpr int kDensity = 1105;
 inline constexpr int kMeltingPoint = 1106;
 inline constexpr int kBoilingPoint = 1107;
@@ -71,12 +71,12 @@ dlgElements::dlgElements(ProfileStore& profile, const std::filesystem::path& ele
     setWindowTitle(QStringLiteral("Elements"));
     DialogLayout layout(*this);
     resize(layout.Map({0, 0, 360, 268}).size());
-    layout.Add<QGroupBox>(id::kStatic, QStringLiteral("Type a part of an Element :"), {7, 4, 134, 226});
+    layout.Add<QGroupBox>(standard_id::kStatic, QStringLiteral("Type a part of an Element :"), {7, 4, 134, 226});
     filter_ = &layout.Add<QLineEdit>(list_id::kFilter, {14, 17, 120, 13});
     list_ = &AddReportList(layout, {14, 34, 120, 189}, kColumns);
     CreateDetailPane(layout);
     fileError_ = &AddFileErrorLine(layout, {7, 233, 280, 30});
-    auto& ok = layout.Add<QPushButton>(list_id::kOk, QStringLiteral("OK"), {293, 244, 60, 16});
+    auto& ok = layout.Add<QPushButton>(standard_id::kOk, QStringLiteral("OK"), {293, 244, 60, 16});
     ok.setDefault(true);
     connect(&ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -107,14 +107,14 @@ dlgElements::~dlgElements() { SaveWindowPlacement(profile_, placement_entry::kEl
 void dlgElements::CreateDetailPane(DialogLayout& layout) {
     int y = 8;
     for (const DetailLine& line : kDetailLines) {
-        layout.Add<QLabel>(id::kStatic, QString::fromUtf8(line.label), {kPaneX, y, 200, 9});
+        layout.Add<QLabel>(standard_id::kStatic, QString::fromUtf8(line.label), {kPaneX, y, 200, 9});
         layout.Add<QLineEdit>(line.controlId, {kPaneX, y + 9, 100, 12}).setReadOnly(true);
         y += kLineStep;
     }
-    layout.Add<QLabel>(id::kStatic, QStringLiteral("Oxidation State :"), {kPaneX, y, 200, 9});
+    layout.Add<QLabel>(standard_id::kStatic, QStringLiteral("Oxidation State :"), {kPaneX, y, 200, 9});
     layout.Add<QPlainTextEdit>(id::kOxidationStates, {kPaneX, y + 9, 100, 22}).setReadOnly(true);
     y += 34;
-    layout.Add<QLabel>(id::kStatic, QStringLiteral("Description :"), {kPaneX, y, 200, 9});
+    layout.Add<QLabel>(standard_id::kStatic, QStringLiteral("Description :"), {kPaneX, y, 200, 9});
     auto& description = layout.Add<QPlainTextEdit>(id::kDescription, {kPaneX, y + 9, 203, 230 - (y + 9)});
     description.setReadOnly(true);
     description.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -17,7 +17,6 @@ struct DialogRect;
 
 // Control ids the reference lists share.
 namespace list_id {
-inline constexpr int kOk = 1;
 inline constexpr int kFilter = 1124;
 inline constexpr int kList = 1136;
 inline constexpr int kFileError = 1141;

@@ -20,16 +20,19 @@
 #include "app/profile_store.h"
 #include "app/qt_user_prompts.h"
 #include "app/widget_placement.h"
-#include "catalogue/cp1252.h"
 #include "convert/environment_number_locale.h"
 #include "convert/format_settings.h"
 #include "convert/widest_result.h"
 #include "main/column_widths.h"
 #include "main/elided_tip_delegate.h"
 #include "main/window_launchers.h"
+#include "quantora_version.h"
+#include "ui/choice_group.h"
 #include "ui/control_lookup.h"
 #include "ui/dialog_layout.h"
 #include "ui/fx_button.h"
+#include "ui/list_selection.h"
+#include "ui/record_text.h"
 #include "ui/report_list.h"
 #include "ui/tooltip_table.h"
 
@@ -164,13 +167,6 @@ QString Shortened(const QFontMetrics& metrics, const QString& text, int room) {
            equals;
 }
 
-std::optional<std::size_t> SelectedRow(const QTreeWidget& list) {
-    const auto items = list.selectedItems();
-    if (items.isEmpty()) return std::nullopt;
-    const int row = list.indexOfTopLevelItem(items.first());
-    return row < 0 ? std::nullopt : std::optional<std::size_t>(static_cast<std::size_t>(row));
-}
-
 }  // namespace
 
 CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path& dataFolder,
@@ -181,7 +177,7 @@ CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path&
       model_(profile, dataFolder) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
-    setWindowTitle(QStringLiteral("Quantora"));
+    setWindowTitle(QString::fromUtf8(kProgramName));
     DialogLayout layout(*this);
     // Smaller than its layout the window would pile its controls onto each other.
     const QSize layoutSize = layout.Map({0, 0, kDialogWidth, kDialogHeight}).size();
@@ -362,7 +358,7 @@ void CConverterDlg::LoadCatalogue() { ShowCatalogue(model_.Reload(std::nullopt))
 void CConverterDlg::ReloadCatalogue() { ShowCatalogue(model_.Reload(SelectedCategoryLine())); }
 
 void CConverterDlg::ShowCatalogue(const CatalogueReload& reload) {
-    if (!reload.report.complete) QtUserPrompts(this).Message(reload.report.error, "Quantora");
+    if (!reload.report.complete) QtUserPrompts(this).Message(reload.report.error, kProgramName);
     ShowLoadWarnings(reload.report.warnings);
     FillCategoryList();
     if (reload.lineToSelect) {
@@ -379,14 +375,14 @@ void CConverterDlg::ShowLoadWarnings(const std::vector<std::string>& warnings) {
     for (const std::string& warning : warnings) text += (text.empty() ? "" : "\n") + warning;
     if (text.empty() || text == shownWarnings_) return;
     shownWarnings_ = text;
-    QtUserPrompts(this).Message(text, "Quantora");
+    QtUserPrompts(this).Message(text, kProgramName);
 }
 
 void CConverterDlg::FillCategoryList() {
     const QSignalBlocker blocker(categories_);
     categories_->clear();
     for (const CategoryRecord& category : model_.Units().Categories()) {
-        auto* item = new QListWidgetItem(QString::fromStdString(Cp1252ToUtf8(category.name.Text())), categories_);
+        auto* item = new QListWidgetItem(FromRecordText(category.name.Text()), categories_);
         item->setData(Qt::UserRole, category.categoryId);
     }
 }
@@ -411,11 +407,9 @@ void CConverterDlg::ShowAngleChoices(const CategorySelection& selection) {
     angleGroup_->setVisible(selection.angleChoicesShown);
     for (QAbstractButton* radio : angleChoice_->buttons()) radio->setVisible(selection.angleChoicesShown);
     if (!selection.angleChoicesShown) return;
-    // An exclusive group refuses to uncheck its last button, and an unknown mode checks none.
-    angleChoice_->setExclusive(false);
-    for (QAbstractButton* radio : angleChoice_->buttons()) radio->setChecked(false);
-    angleChoice_->setExclusive(true);
-    if (selection.checkedAngle != 0) angleChoice_->button(id::kDegrees + selection.checkedAngle - 1)->setChecked(true);
+    // An unknown mode checks none.
+    CheckOnly(*angleChoice_, selection.checkedAngle == 0 ? std::nullopt
+                                                         : std::optional(id::kDegrees + selection.checkedAngle - 1));
 }
 
 void CConverterDlg::FillUnitLists() {

@@ -9,6 +9,7 @@
 #include "app/qt_user_prompts.h"
 #include "main/converter_dialog.h"
 #include "masters/data_import.h"
+#include "quantora_version.h"
 #include "ui/control_lookup.h"
 
 namespace quantora {
@@ -38,7 +39,7 @@ void CConverterDlg::ConnectImportCommands() {
     onKeys(Qt::CTRL | Qt::Key_F9, &CConverterDlg::ImportCurrencies);
     onKeys(Qt::CTRL | Qt::Key_F11, &CConverterDlg::StampSecondVersions);
     connect(&Control<QListWidget>(*this, id::kImportList), &QListWidget::currentTextChanged, this,
-            [this](const QString& line) { QtUserPrompts(this).Message(line.toStdString(), "Quantora"); });
+            [this](const QString& line) { QtUserPrompts(this).Message(line.toStdString(), kProgramName); });
 }
 
 std::optional<std::filesystem::path> CConverterDlg::AskMasterFile(const QString& filter) {
@@ -54,7 +55,7 @@ void CConverterDlg::ShowImportOutcome(const ImportOutcome& outcome) {
         const QSignalBlocker blocker(importList);
         for (const std::string& line : outcome.listLines) importList.addItem(QString::fromStdString(line));
     }
-    for (const std::string& message : outcome.messages) QtUserPrompts(this).Message(message, "Quantora");
+    for (const std::string& message : outcome.messages) QtUserPrompts(this).Message(message, kProgramName);
 }
 
 void CConverterDlg::ImportCategories() {

@@ -13,12 +13,11 @@
 #include "app/user_prompts.h"
 #include "ui/program_art.h"
 #include "ui/splash_shape.h"
+#include "ui/standard_ids.h"
 
 namespace quantora {
 
 namespace {
-
-constexpr int kOkId = 1;
 
 QRegion ShapeOf(const QImage& picture) {
     const QImage rgb = picture.convertToFormat(QImage::Format_RGB32);
@@ -46,7 +45,7 @@ CTransparentDialogDlg::CTransparentDialogDlg(UserPrompts& prompts, std::function
     setWindowIcon(ProgramIcon());
     // The layout's hidden default button: Enter ends the window early.
     auto* ok = new QPushButton(this);
-    ok->setObjectName(QString::number(kOkId));
+    ok->setObjectName(QString::number(standard_id::kOk));
     ok->setDefault(true);
     ok->hide();
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);

@@ -16,6 +16,7 @@
 #include "app/qt_user_prompts.h"
 #include "app/settings.h"
 #include "app/widget_placement.h"
+#include "quantora_version.h"
 #include "ui/dialog_layout.h"
 
 // Qt's resource initialiser must be named from the global namespace.
@@ -57,7 +58,7 @@ QString CountdownText(int value) { return QStringLiteral(" Download (10 Secs) (%
 }  // namespace
 
 CdlgDownload::CdlgDownload(DownloadSetup setup, QWidget* parent) : QDialog(parent), setup_(std::move(setup)) {
-    setWindowTitle(QStringLiteral("Update Quantora"));
+    setWindowTitle(QStringLiteral("Update ") + QString::fromUtf8(kProgramName));
     CreateControls();
     autoDownload_->setChecked(ReadSettingFlag(setup_.profile, Setting::kAutoDownload));
     connect(autoDownload_, &QCheckBox::clicked, this,

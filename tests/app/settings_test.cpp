@@ -64,7 +64,7 @@ TEST(Settings, TypedReadersParseTheLeadingInteger) {
         {"-1", false, -1, static_cast<AngleUnit>(-1)},
     };
     for (const auto& c : cases) {
-        WriteSetting(profile.Store(), "Degree", c.text);
+        WriteSetting(profile.Store(), Setting::kDegree, c.text);
         EXPECT_EQ(ReadSettingFlag(profile.Store(), Setting::kDegree), c.flag) << c.text;
         EXPECT_EQ(ReadSettingInteger(profile.Store(), Setting::kDegree), c.integer) << c.text;
         EXPECT_EQ(ReadAngleSetting(profile.Store(), Setting::kDegree), c.angle) << c.text;

@@ -18,6 +18,7 @@
 #include "app/window_placement.h"
 #include "calc/formula_calculation.h"
 #include "scripted_formula_seams.h"
+#include "support/controls.h"
 #include "support/scripted_launchers.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
@@ -39,9 +40,7 @@ protected:
 
     template <typename W>
     W& Get(int controlId) {
-        auto* control = window_->findChild<W*>(QString::number(controlId));
-        EXPECT_NE(control, nullptr) << controlId;
-        return *control;
+        return test::Get<W>(*window_, controlId);
     }
 
     QPlainTextEdit& Formula() { return Get<QPlainTextEdit>(id::kFormula); }

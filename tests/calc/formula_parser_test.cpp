@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/user_prompts.h"
+#include "calc/function_list.h"
 
 namespace quantora {
 namespace {
@@ -368,6 +369,20 @@ TEST(FormulaParserTest, ErrorTextIsClearedByEveryEvaluation) {
 }
 
 // Each parser keeps its own scratch, so parsers on different threads do not disturb each other.
+// A line of the window's function list that the parser could not read would insert a formula that
+// always fails; each calculates for x inside its domain, one of 0.5 and 2 for every function offered.
+TEST(FormulaParserTest, EveryFunctionListLineCalculates) {
+    FormulaParser parser;
+    for (const std::string& line : FunctionListLines()) {
+        if (line.starts_with('-')) continue;
+        std::string atHalf;
+        std::string atTwo;
+        parser.Evaluate(line, 0.5, atHalf, kRadians);
+        parser.Evaluate(line, 2, atTwo, kRadians);
+        EXPECT_TRUE(atHalf.empty() || atTwo.empty()) << line << ": " << atHalf << " / " << atTwo;
+    }
+}
+
 TEST(FormulaParserTest, ParsersOnDifferentThreadsAgree) {
     const auto work = [](const std::string& formula, double expected, int* mismatches) {
         FormulaParser parser;

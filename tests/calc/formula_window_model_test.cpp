@@ -133,7 +133,7 @@ TEST_F(FormulaWindowModelTest, ClosingWithUnsavedChangesAsks) {
 
 TEST_F(FormulaWindowModelTest, SavingWritesTheFieldsAndReadsTheFileBack) {
     model_.Open(std::nullopt);
-    WriteSetting(profile_.Store(), "Deg", "3");
+    WriteSetting(profile_.Store(), Setting::kDeg, "3");
     model_.SetText(FormulaField::kX, "4");
     model_.SetText(FormulaField::kZ, "x");
     TypeFormula("Z*2");
@@ -185,7 +185,7 @@ TEST_F(FormulaWindowModelTest, ASaveThatWouldLoseTextOrFailsKeepsTheChanges) {
 
 TEST_F(FormulaWindowModelTest, TheFieldsOutliveTheWindowInTheProfile) {
     WriteSetting(profile_.Store(), Setting::kFormulaFx, "2#3");
-    WriteSetting(profile_.Store(), "Deg", "7");
+    WriteSetting(profile_.Store(), Setting::kDeg, "7");
     const CalculationOutcome opened = model_.Open(std::nullopt);
     EXPECT_TRUE(opened.failed);
     EXPECT_EQ(model_.CheckedAngle(), 0);

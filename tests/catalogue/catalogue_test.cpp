@@ -4,45 +4,26 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/record_file.h"
 #include "main/catalogue_reload.h"
+#include "support/record_builders.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 
 namespace quantora {
 namespace {
 
+// Shorthands over the shared builders: each category converts between its units 101 and 102, and
+// each unit is common and shown unless told otherwise.
 CategoryRecord Category(std::int32_t id, const std::string& name, std::uint8_t visible = 1) {
-    CategoryRecord r;
-    r.categoryId = id;
-    EXPECT_FALSE(r.name.Assign(name, "name"));
-    r.defaultSourceUnitId = 101;
-    r.defaultTargetUnitId = 102;
-    r.visible = visible;
-    return r;
+    return test::WithVisible(test::MakeCategory(id, name, 101, 102), visible);
 }
 
 UnitRecord Unit(std::int32_t category, std::int32_t id, const std::string& name, std::uint8_t common = 1,
                 std::uint8_t visible = 1) {
-    UnitRecord r;
-    r.categoryId = category;
-    r.unitId = id;
-    EXPECT_FALSE(r.name.Assign(name, "name"));
-    EXPECT_FALSE(r.conversionText.Assign("*1", "conversion"));
-    r.common = common;
-    r.visible = visible;
-    return r;
+    return test::WithVisible(test::MakeUnit(category, {.unitId = id, .name = name, .conversionText = "*1", .common = common != 0}),
+                             visible);
 }
 
-std::vector<std::string> Names(std::span<const UnitRecord> units) {
-    std::vector<std::string> names;
-    for (const auto& u : units) names.push_back(u.name.Text());
-    return names;
-}
-
-std::vector<std::string> CategoryNames(const Catalogue& c) {
-    std::vector<std::string> names;
-    for (const auto& r : c.Categories()) names.push_back(r.name.Text());
-    return names;
-}
+using test::Names;
 
 class CatalogueTest : public ::testing::Test {
 protected:
@@ -53,18 +34,10 @@ protected:
                                              Unit(1, 103, "Fathom", 0), Unit(1, 104, "Inch"),
                                              Unit(2, 101, "Kilogram"), Unit(2, 102, "Grain", 0),
                                              Unit(3, 101, "Square meter")});
-        TemperatureRecord t;
-        t.fromUnitId = 101;
-        t.toUnitId = 102;
-        TemperatureRecord hidden = t;
-        hidden.visible = 0;
-        Write(data_file::kTemperatures, std::vector{t, hidden});
-        CurrencyRecord euro;
-        ASSERT_FALSE(euro.name.Assign("Euro", "name"));
-        euro.rate = 1.1;
-        CurrencyRecord gone = euro;
-        gone.visible = 0;
-        Write(data_file::kCurrencies, std::vector{euro, gone});
+        const TemperatureRecord t = test::MakeTemperature(101, 102, "");
+        Write(data_file::kTemperatures, std::vector{t, test::WithVisible(t, 0)});
+        const CurrencyRecord euro = test::MakeCurrency("Euro", 1.1);
+        Write(data_file::kCurrencies, std::vector{euro, test::WithVisible(euro, 0)});
     }
 
     template <typename Record>
@@ -83,7 +56,7 @@ TEST_F(CatalogueTest, CategoriesAndUnitsTakeCaseInsensitiveSortedOrder) {
     const auto report = Load();
     EXPECT_TRUE(report.complete);
     EXPECT_TRUE(report.warnings.empty());
-    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"area", "Length", "Mass", "Temperature"}));
+    EXPECT_EQ(Names(catalogue_.Categories()), (std::vector<std::string>{"area", "Length", "Mass", "Temperature"}));
     EXPECT_EQ(catalogue_.CategoryAt(0).categoryId, 3);
     EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Fathom", "Inch", "kilometer", "Meter"}));
     EXPECT_EQ(catalogue_.Temperatures().size(), 1u);
@@ -92,7 +65,7 @@ TEST_F(CatalogueTest, CategoriesAndUnitsTakeCaseInsensitiveSortedOrder) {
 }
 
 TEST_F(CatalogueTest, CommonUnitsModeLeavesOutUnitsThatAreNotCommon) {
-    WriteSetting(profile_.Store(), "Common Units", "1");
+    WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
     Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Cubit", 0), Unit(1, 202, "Ell", 1)});
     Load();
     EXPECT_TRUE(catalogue_.CommonUnitsMode());
@@ -110,7 +83,7 @@ TEST_F(CatalogueTest, UserUnitsAndCategoriesMergeIntoTheAlphabeticalOrder) {
     Write(data_file::kCustomCategories, std::vector{Category(1002, "Beauty"), Category(1003, "Zeal", 0)});
     Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Hand"), Unit(1002, 101, "Smile")});
     Load();
-    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"area", "Beauty", "Length", "Mass", "Temperature"}));
+    EXPECT_EQ(Names(catalogue_.Categories()), (std::vector<std::string>{"area", "Beauty", "Length", "Mass", "Temperature"}));
     EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Fathom", "Hand", "Inch", "kilometer", "Meter"}));
     EXPECT_EQ(catalogue_.FindUnitRow(1, 201), 1u);
     EXPECT_EQ(Names(catalogue_.Units(1002)), (std::vector<std::string>{"Smile"}));
@@ -119,7 +92,7 @@ TEST_F(CatalogueTest, UserUnitsAndCategoriesMergeIntoTheAlphabeticalOrder) {
 TEST_F(CatalogueTest, HiddenCategoryStillHasItsUnitsLoaded) {
     Write(data_file::kCategories, std::vector{Category(1, "Length", 0), Category(2, "Mass")});
     Load();
-    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"Mass"}));
+    EXPECT_EQ(Names(catalogue_.Categories()), (std::vector<std::string>{"Mass"}));
     EXPECT_EQ(catalogue_.UnitCount(1), 4u);
 }
 
@@ -146,7 +119,7 @@ TEST_F(CatalogueTest, RecordsOutsideTheCategoryRangeAreSkippedAndReported) {
     Write(data_file::kUnits, std::vector{Unit(1, 101, "Meter"), Unit(2000, 101, "Far"), Unit(-5, 101, "Below")});
     const auto report = Load();
     EXPECT_TRUE(report.complete);
-    EXPECT_EQ(CategoryNames(catalogue_), (std::vector<std::string>{"Length"}));
+    EXPECT_EQ(Names(catalogue_.Categories()), (std::vector<std::string>{"Length"}));
     EXPECT_EQ(report.warnings.size(), 4u);
     EXPECT_TRUE(catalogue_.Units(2000).empty());
 }
@@ -210,7 +183,7 @@ TEST_F(CatalogueTest, SwitchingModesGivesTheSameTablesAsAFreshStart) {
 }
 
 TEST_F(CatalogueTest, BuildingLeavesTheSetsWholeAndTakesTheModeItIsGiven) {
-    WriteSetting(profile_.Store(), "Common Units", "1");
+    WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
     Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Cubit", 0), Unit(1, 202, "Ell", 1, 0)});
     UnitDataSets sets;
     LoadReport report = LoadUnitDataSets(folder_.Path(), sets);

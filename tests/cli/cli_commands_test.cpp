@@ -178,7 +178,7 @@ TEST_F(CliCommandsTest, EvaluatesFormulas) {
 // The locale's separators and the profile's symbols are UTF-8 already and reach the output as they are.
 TEST_F(CliCommandsTest, PrintsNonAsciiSeparatorsAndSymbolsOnce) {
     test::TestProfile profile;
-    ASSERT_TRUE(WriteSetting(profile.Store(), "SmallSymbol", "\u00AB"));
+    ASSERT_TRUE(WriteSetting(profile.Store(), Setting::kSmallSymbol, "\u00AB"));
     const NumberLocale narrowSpace{",", "\u202F", 3, true, NegativePattern::kLeadingMinus};
     const std::vector<std::vector<std::string>> commands = {{"convert", "5", "km", "mm", "--value-only"},
                                                             {"convert", "1e-13", "m", "km", "--value-only"}};

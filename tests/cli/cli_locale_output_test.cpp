@@ -41,7 +41,7 @@ TEST(CliLocaleOutput, SeparatorsAndSymbolsArePrintedOnceInUtf8) {
         if (std::system(build.c_str()) != 0) GTEST_SKIP() << "localedef cannot build " << locale << ".UTF-8 here";
     }
     IniProfileStore profile(folder / "config" / "Quantora" / "quantora.conf");
-    ASSERT_TRUE(WriteSetting(profile, "SmallSymbol", "\u00AB"));
+    ASSERT_TRUE(WriteSetting(profile, Setting::kSmallSymbol, "\u00AB"));
     const LocaleCase cases[] = {
         {"fr_FR.UTF-8", "1234500 Millimeter Meter", "1\u202F234,500000\n"},
         {"de_CH.UTF-8", "1234500 Millimeter Meter", "1\u2019234.500000\n"},

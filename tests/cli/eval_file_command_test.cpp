@@ -50,7 +50,7 @@ TEST(EvalFileCommand, PrintsWhatTheWindowsCalculateShows) {
     };
     for (const Case& c : cases) {
         test::TestProfile profile;
-        WriteSetting(profile.Store(), "Deg", c.deg);
+        WriteSetting(profile.Store(), Setting::kDeg, c.deg);
         const CliOutcome outcome = RunCli(c.args, {profile.Store(), folder.Path(), {}});
         EXPECT_EQ(outcome.exitCode, c.exitCode) << c.args[2];
         EXPECT_EQ(outcome.out, c.out) << c.args[2];

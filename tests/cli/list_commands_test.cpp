@@ -7,29 +7,20 @@
 #include "cli/cli_commands.h"
 #include "convert/test_locales.h"
 #include "lists/list_records.h"
+#include "support/record_builders.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 
 namespace quantora {
 namespace {
 
-ConstantRecord Constant(const std::string& name, const std::string& value, const std::string& uncertainty) {
-    ConstantRecord record;
-    EXPECT_FALSE(record.name.Assign(name, "name"));
-    EXPECT_FALSE(record.value.Assign(value, "value"));
-    EXPECT_FALSE(record.uncertainty.Assign(uncertainty, "uncertainty"));
-    return record;
-}
+using test::MakeConstant;
+using test::MakeElement;
 
+// Every element has the same properties but its description.
 ElementRecord Element(std::int32_t number, const std::string& name, const std::string& symbol) {
-    ElementRecord record;
-    record.atomicNumber = number;
-    EXPECT_FALSE(record.name.Assign(name, "name"));
-    EXPECT_FALSE(record.symbol.Assign(symbol, "symbol"));
-    EXPECT_FALSE(record.density.Assign("7.31", "density"));
-    EXPECT_FALSE(record.oxidationStates.Assign("+2,+4", "oxidation"));
-    EXPECT_FALSE(record.description.Assign("Descr. of " + name, "description"));
-    return record;
+    return MakeElement({.atomicNumber = number, .name = name, .symbol = symbol, .density = "7.31",
+                        .oxidationStates = "+2,+4", .description = "Descr. of " + name});
 }
 
 struct ListCase {
@@ -43,9 +34,9 @@ class ListCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
         ASSERT_EQ(WriteRecordFile(data_ / "consts.dat",
-                                  std::vector{Constant("speed of light in vacuum", "299 792 458", "(exact)"),
-                                              Constant("\xC5ngstr\xF6m star", "1.000 014 95 e-10", "0.000 000 90 e-10"),
-                                              Constant("Light year", "9.46 e15", "")}),
+                                  std::vector{MakeConstant("speed of light in vacuum", "299 792 458", "(exact)"),
+                                              MakeConstant("\xC5ngstr\xF6m star", "1.000 014 95 e-10", "0.000 000 90 e-10"),
+                                              MakeConstant("Light year", "9.46 e15", "")}),
                   std::nullopt);
         ASSERT_EQ(WriteRecordFile(data_ / "element.dat",
                                   std::vector{Element(50, "Tin", "Sn"), Element(85, "Astatine", "At"),

@@ -33,11 +33,4 @@ private:
     TempFolder folder_;
 };
 
-template <typename Record>
-std::vector<std::string> Names(const std::vector<Record>& records) {
-    std::vector<std::string> names;
-    for (const Record& record : records) names.push_back(record.name.Text());
-    return names;
-}
-
 }  // namespace quantora::test

@@ -23,29 +23,20 @@
 #include "main/qt_window_launchers.h"
 #include "modal_steps.h"
 #include "sample_units.h"
+#include "support/controls.h"
 #include "support/record_builders.h"
 #include "support/scripted_launchers.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
+#include "ui/standard_ids.h"
 
 namespace quantora {
 namespace {
 
 using test::Click;
+using test::Get;
+using test::Lines;
 using test::WhenShown;
-
-template <class W>
-W& Find(QWidget& window, int controlId) {
-    auto* control = window.findChild<W*>(QString::number(controlId));
-    if (control == nullptr) throw std::runtime_error("no control " + std::to_string(controlId));
-    return *control;
-}
-
-QStringList Lines(const QListWidget& list) {
-    QStringList lines;
-    for (int row = 0; row < list.count(); ++row) lines << list.item(row)->text();
-    return lines;
-}
 
 void SelectLine(QListWidget& list, const QString& text) {
     const auto found = list.findItems(text, Qt::MatchExactly);
@@ -56,9 +47,9 @@ void SelectLine(QListWidget& list, const QString& text) {
 // Fills the unit dialog and presses OK; an empty `of` chooses nothing.
 void EnterUnit(const QString& name, const QString& value, const QString& of) {
     WhenShown<dlgAddItem>([=](dlgAddItem& dialog) {
-        Find<QLineEdit>(dialog, 1127).setText(name);
-        Find<QLineEdit>(dialog, 1105).setText(value);
-        auto& combo = Find<QComboBox>(dialog, 1129);
+        Get<QLineEdit>(dialog, 1127).setText(name);
+        Get<QLineEdit>(dialog, 1105).setText(value);
+        auto& combo = Get<QComboBox>(dialog, 1129);
         combo.setCurrentIndex(combo.findText(of));
         Click(dialog, 1);
     });
@@ -66,7 +57,7 @@ void EnterUnit(const QString& name, const QString& value, const QString& of) {
 
 void EnterText(const QString& text) {
     WhenShown<dlgInput>([=](dlgInput& input) {
-        Find<QLineEdit>(input, 1124).setText(text);
+        Get<QLineEdit>(input, 1124).setText(text);
         Click(input, 1);
     });
 }
@@ -89,7 +80,7 @@ class EditWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         test::WriteSampleUnits(folder_.Path());
-        WriteSetting(profile_.Store(), "Seperator", "0");
+        WriteSetting(profile_.Store(), Setting::kSeperator, "0");
     }
     std::filesystem::path Data(std::string_view name) const { return folder_.Path() / "data" / name; }
 
@@ -105,14 +96,14 @@ TEST_F(EditWindowsTest, OptionsOkHidesACategoryAndKeepsTheSelectedOne) {
     CConverterDlg main(profile_.Store(), folder_.Path() / "data", launchers);
     main.LoadCatalogue();
     main.show();
-    auto& categories = Find<QListWidget>(main, converter_id::kCategories);
+    auto& categories = Get<QListWidget>(main, converter_id::kCategories);
     SelectLine(categories, "Mass");
 
     WhenShown<dlgOptions>([](dlgOptions& options) {
-        auto& list = Find<QListWidget>(options, options_id::kCategories);
+        auto& list = Get<QListWidget>(options, options_id::kCategories);
         list.item(0)->setCheckState(Qt::Unchecked);  // "Énergie"
         list.setCurrentRow(0);
-        Click(options, options_id::kOk);
+        Click(options, standard_id::kOk);
     });
     Click(main, converter_id::kOptions);
 
@@ -125,15 +116,15 @@ TEST_F(EditWindowsTest, DefaultsThenOkStoresTheDefaultTextsAndShowsEverything) {
     auto categories = ReadRecords<CategoryRecord>(Data(data_file::kCategories));
     for (CategoryRecord& category : categories) category.visible = 0;
     ASSERT_EQ(WriteRecordFile(Data(data_file::kCategories), categories), std::nullopt);
-    WriteSetting(profile_.Store(), "ExpMax", "1e12");
+    WriteSetting(profile_.Store(), Setting::kExpMax, "1e12");
 
     dlgOptions options(profile_.Store(), folder_.Path() / "data", scripted_);
     options.show();
-    Find<QLineEdit>(options, options_id::kDecimal).setText("abc");
+    Get<QLineEdit>(options, options_id::kDecimal).setText("abc");
     Click(options, options_id::kDefaults);
-    EXPECT_EQ(Find<QLineEdit>(options, options_id::kDecimal).text(), "6");
-    Find<QLineEdit>(options, options_id::kSmallSymbol).setText("tiny");
-    Click(options, options_id::kOk);
+    EXPECT_EQ(Get<QLineEdit>(options, options_id::kDecimal).text(), "6");
+    Get<QLineEdit>(options, options_id::kSmallSymbol).setText("tiny");
+    Click(options, standard_id::kOk);
 
     EXPECT_TRUE(options.WasAccepted());
     const std::vector<std::pair<const char*, const char*>> stored{
@@ -148,10 +139,10 @@ TEST_F(EditWindowsTest, DefaultsThenOkStoresTheDefaultTextsAndShowsEverything) {
 TEST_F(EditWindowsTest, CancelSavesTheVisibilityButNotTheSettings) {
     dlgOptions options(profile_.Store(), folder_.Path() / "data", scripted_);
     options.show();
-    Find<QLineEdit>(options, options_id::kDecimal).setText("abc");
-    SelectLine(Find<QListWidget>(options, options_id::kCategories), "Length");
+    Get<QLineEdit>(options, options_id::kDecimal).setText("abc");
+    SelectLine(Get<QListWidget>(options, options_id::kCategories), "Length");
     Click(options, options_id::kClearAllUnits);
-    Click(options, options_id::kCancel);
+    Click(options, standard_id::kCancel);
 
     EXPECT_FALSE(options.WasAccepted());
     EXPECT_EQ(ReadSetting(profile_.Store(), "Decimal"), "");
@@ -165,10 +156,10 @@ TEST_F(EditWindowsTest, EveryWayOfChoosingOkKeepsTheMarks) {
     const std::vector<std::pair<const char*, std::function<void(dlgOptions&)>>> ways{
         {"Enter", [](dlgOptions& options) { QTest::keyClick(options.focusWidget(), Qt::Key_Return); }},
         // A mnemonic presses the button where it is, as this does, and the focus stays in the list.
-        {"Alt+O", [](dlgOptions& options) { Find<QPushButton>(options, options_id::kOk).click(); }},
+        {"Alt+O", [](dlgOptions& options) { Get<QPushButton>(options, standard_id::kOk).click(); }},
         {"click",
          [](dlgOptions& options) {
-             QTest::mouseClick(&Find<QPushButton>(options, options_id::kOk), Qt::LeftButton);
+             QTest::mouseClick(&Get<QPushButton>(options, standard_id::kOk), Qt::LeftButton);
          }},
     };
     for (const auto& [way, chooseOk] : ways) {
@@ -178,8 +169,8 @@ TEST_F(EditWindowsTest, EveryWayOfChoosingOkKeepsTheMarks) {
         options.show();
         options.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&options));
-        SelectLine(Find<QListWidget>(options, options_id::kCategories), "Length");
-        auto& units = Find<QListWidget>(options, options_id::kUnits);
+        SelectLine(Get<QListWidget>(options, options_id::kCategories), "Length");
+        auto& units = Get<QListWidget>(options, options_id::kUnits);
         units.setFocus();
         units.setCurrentRow(0);
         QTest::keyClick(&units, Qt::Key_Space);
@@ -198,8 +189,8 @@ TEST_F(EditWindowsTest, TheEditorsButtonsAddRenameModifyAndRemove) {
     auto editor = std::make_unique<dlgCustom>(folder_.Path() / "data", scripted_);
     ASSERT_FALSE(editor->LoadError().has_value());
     editor->show();
-    auto& categories = Find<QListWidget>(*editor, custom_id::kCategories);
-    auto& units = Find<QListWidget>(*editor, custom_id::kUnits);
+    auto& categories = Get<QListWidget>(*editor, custom_id::kCategories);
+    auto& units = Get<QListWidget>(*editor, custom_id::kUnits);
 
     EnterText("Servings");
     Click(*editor, custom_id::kAddCategory);
@@ -212,9 +203,9 @@ TEST_F(EditWindowsTest, TheEditorsButtonsAddRenameModifyAndRemove) {
 
     WhenShown<dlgAddItem>([](dlgAddItem& dialog) {
         EXPECT_EQ(dialog.windowTitle(), "Edit Unit");
-        EXPECT_EQ(Find<QLineEdit>(dialog, 1105).text(), "8");
-        EXPECT_EQ(Find<QComboBox>(dialog, 1129).currentText(), "slice");
-        Find<QLineEdit>(dialog, 1127).setText("pie");
+        EXPECT_EQ(Get<QLineEdit>(dialog, 1105).text(), "8");
+        EXPECT_EQ(Get<QComboBox>(dialog, 1129).currentText(), "slice");
+        Get<QLineEdit>(dialog, 1127).setText("pie");
         Click(dialog, 1);
     });
     SelectLine(units, "pizza");
@@ -222,11 +213,11 @@ TEST_F(EditWindowsTest, TheEditorsButtonsAddRenameModifyAndRemove) {
     EXPECT_EQ(Lines(units), (QStringList{"pie", "slice"}));
 
     WhenShown<dlgInput>([](dlgInput& input) {
-        EXPECT_EQ(Find<QLineEdit>(input, 1124).text(), "Servings");
+        EXPECT_EQ(Get<QLineEdit>(input, 1124).text(), "Servings");
         WhenShown<QMessageBox>([](QMessageBox& refusal) { refusal.accept(); });
-        Find<QLineEdit>(input, 1124).setText(QString(80, 'x'));
+        Get<QLineEdit>(input, 1124).setText(QString(80, 'x'));
         Click(input, 1);
-        Find<QLineEdit>(input, 1124).setText("Meals");
+        Get<QLineEdit>(input, 1124).setText("Meals");
         Click(input, 1);
     });
     Click(*editor, custom_id::kRenameCategory);
@@ -255,7 +246,7 @@ TEST_F(EditWindowsTest, TheEditorsButtonsAddRenameModifyAndRemove) {
     EXPECT_EQ(saved[0].unitId, 3);
     EXPECT_EQ(saved[0].referenceUnitId, 2);
     dlgCustom reopened(folder_.Path() / "data", scripted_);
-    EXPECT_TRUE(Lines(Find<QListWidget>(reopened, custom_id::kCategories)).contains("Mass"));
+    EXPECT_TRUE(Lines(Get<QListWidget>(reopened, custom_id::kCategories)).contains("Mass"));
 }
 
 TEST_F(EditWindowsTest, AnEditorThatCouldNotReadItsFilesWritesNothing) {
@@ -297,12 +288,12 @@ QStringList ValuesOf(const QTreeWidget& list) {
 }
 
 void ConvertFrom(CConverterDlg& main, const QString& category, const QString& unit) {
-    SelectLine(Find<QListWidget>(main, converter_id::kCategories), category);
-    auto& source = Find<QTreeWidget>(main, converter_id::kSourceList);
+    SelectLine(Get<QListWidget>(main, converter_id::kCategories), category);
+    auto& source = Get<QTreeWidget>(main, converter_id::kSourceList);
     const auto found = source.findItems(unit, Qt::MatchExactly);
     ASSERT_FALSE(found.isEmpty()) << unit.toStdString();
     source.setCurrentItem(found.first());
-    Find<QLineEdit>(main, converter_id::kValue).setText("1");
+    Get<QLineEdit>(main, converter_id::kValue).setText("1");
 }
 
 // Units defined in the editor, reached through the Options window, convert in the main window
@@ -315,7 +306,7 @@ TEST_F(EditWindowsTest, UserUnitsConvertInTheMainWindowAfterOptionsOk) {
 
     WhenShown<dlgOptions>([](dlgOptions& options) {
         WhenShown<dlgCustom>([](dlgCustom& editor) {
-            SelectLine(Find<QListWidget>(editor, custom_id::kCategories), "Length");
+            SelectLine(Get<QListWidget>(editor, custom_id::kCategories), "Length");
             EnterUnit("cubit", "0.4572", "Meter");
             Click(editor, custom_id::kAddUnit);
             EnterUnit("reed", "6", "cubit");
@@ -331,18 +322,18 @@ TEST_F(EditWindowsTest, UserUnitsConvertInTheMainWindowAfterOptionsOk) {
             Click(editor, custom_id::kClose);
         });
         Click(options, options_id::kCustomUnits);
-        Click(options, options_id::kOk);
+        Click(options, standard_id::kOk);
     });
     Click(main, converter_id::kOptions);
 
-    auto& destination = Find<QTreeWidget>(main, converter_id::kDestinationList);
+    auto& destination = Get<QTreeWidget>(main, converter_id::kDestinationList);
     ConvertFrom(main, "Length", "reed");
     EXPECT_EQ(ValuesOf(destination),
               (QStringList{"\xC3\x85ngstr\xC3\xB6m=2.743200e+010", "cubit=6.000000", "Fathom=1.500000",
                            "Kilometer=0.002743", "Meter=2.743200", "Mile=0.001705", "reed=1"}));
     ConvertFrom(main, "Servings", "pizza");
     EXPECT_EQ(ValuesOf(destination), (QStringList{"pizza=1", "slice=8.000000"}));
-    SelectLine(Find<QListWidget>(main, converter_id::kCategories), "Empty");
+    SelectLine(Get<QListWidget>(main, converter_id::kCategories), "Empty");
     EXPECT_EQ(destination.topLevelItemCount(), 0);
 }
 

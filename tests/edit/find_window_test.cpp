@@ -16,37 +16,30 @@
 #include "main/converter_dialog.h"
 #include "main/qt_window_launchers.h"
 #include "sample_units.h"
+#include "support/controls.h"
+#include "support/converter_window_fixture.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 #include "ui/control_lookup.h"
+#include "ui/standard_ids.h"
 
 namespace quantora {
 namespace {
 
-constexpr int kOk = 1;
-constexpr int kCancel = 2;
 constexpr int kFilter = 1124;
 constexpr int kLines = 1133;
 
-QStringList Lines(QListWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.count(); ++i) texts << list.item(i)->text();
-    return texts;
-}
+using test::Lines;
 
-class FindWindowTest : public testing::Test {
+class FindWindowTest : public test::ConverterWindowFixture {
 protected:
     // The launchers keep window places in the user's profile; a test keeps them out of the real one.
     static void SetUpTestSuite() { QStandardPaths::setTestModeEnabled(true); }
 
     void SetUp() override {
-        test::WriteSampleUnits(folder_.Path());
-        WriteSetting(profile_.Store(), "Seperator", "0");
-        WriteSetting(profile_.Store(), "First Cat", std::to_string(test::sample_line::kMass));
+        ConverterWindowFixture::SetUp();
+        WriteSetting(profile_.Store(), Setting::kFirstCat, std::to_string(test::sample_line::kMass));
     }
-
-    test::TempFolder folder_;
-    test::TestProfile profile_;
 };
 
 TEST_F(FindWindowTest, FiltersAndHandsBackTheChosenLinesCode) {
@@ -60,9 +53,9 @@ TEST_F(FindWindowTest, FiltersAndHandsBackTheChosenLinesCode) {
     };
     const std::vector<Case> cases{
         {"LENGTH>", 0, {"Length>Ångström", "Length>Fathom", "Length>Kilometer", "Length>Meter", "Length>Mile"}, 1},
-        {"gram", kOk, {"Mass>Gram", "Mass>Kilogram", "Mass>Microgram"}, 2},
-        {"h>m", kCancel, {"Length>Meter", "Length>Mile"}, std::nullopt},
-        {"nothing", kOk, {}, std::nullopt},
+        {"gram", standard_id::kOk, {"Mass>Gram", "Mass>Kilogram", "Mass>Microgram"}, 2},
+        {"h>m", standard_id::kCancel, {"Length>Meter", "Length>Mile"}, std::nullopt},
+        {"nothing", standard_id::kOk, {}, std::nullopt},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed.toStdString());
@@ -115,12 +108,9 @@ TEST_F(FindWindowTest, TheKeyboardTakesTheFirstMatchOrTheOneMovedTo) {
 // The whole road: the main window in common-units mode, the real find window, the unit chosen there
 // by the keyboard, and the main window showing it.
 TEST_F(FindWindowTest, TheMainWindowSwitchesToAllUnitsAndSelectsTheFoundUnit) {
-    WriteSetting(profile_.Store(), "Common Units", "1");
-    QtWindowLaunchers launchers(folder_.Path(), folder_.Path() / "data", profile_.Store());
-    CConverterDlg window(profile_.Store(), folder_.Path() / "data", launchers);
-    window.LoadCatalogue();
-    window.show();
-    ASSERT_EQ(Control<QTreeWidget>(window, converter_id::kSourceList).topLevelItemCount(), 3);
+    WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
+    CConverterDlg& window = Open();
+    ASSERT_EQ(Source().topLevelItemCount(), 3);
     bool driven = false;
     QTimer::singleShot(0, [&] {
         auto* find = qobject_cast<dlgSearch*>(QApplication::activeModalWidget());
@@ -137,7 +127,7 @@ TEST_F(FindWindowTest, TheMainWindowSwitchesToAllUnitsAndSelectsTheFoundUnit) {
     EXPECT_TRUE(Control<QRadioButton>(window, converter_id::kAllUnits).isChecked());
     EXPECT_EQ(Control<QListWidget>(window, converter_id::kCategories).currentRow(),
               static_cast<int>(test::sample_line::kLength));
-    const auto& source = Control<QTreeWidget>(window, converter_id::kSourceList);
+    const QTreeWidget& source = Source();
     ASSERT_EQ(source.topLevelItemCount(), 5);
     ASSERT_EQ(source.selectedItems().size(), 1);
     EXPECT_EQ(source.selectedItems().first()->text(0), "Fathom");

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "support/controls.h"
+
 namespace quantora::test {
 
 // Runs `step` on the next modal window of type T as soon as it shows. Register the step before the
@@ -25,10 +27,6 @@ void WhenShown(std::function<void(T&)> step) {
     timer->start();
 }
 
-inline void Click(QWidget& window, int controlId) {
-    auto* button = window.findChild<QAbstractButton*>(QString::number(controlId));
-    if (button == nullptr) throw std::runtime_error("no button " + std::to_string(controlId));
-    button->click();
-}
+inline void Click(QWidget& window, int controlId) { Get<QAbstractButton>(window, controlId).click(); }
 
 }  // namespace quantora::test

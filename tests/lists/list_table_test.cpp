@@ -6,38 +6,21 @@
 #include <vector>
 
 #include "lists/list_filter.h"
+#include "support/record_builders.h"
 #include "support/temp_folder.h"
 
 namespace quantora {
 namespace {
 
-ConstantRecord Constant(const std::string& name, const std::string& value) {
-    ConstantRecord record;
-    EXPECT_FALSE(record.name.Assign(name, "name"));
-    EXPECT_FALSE(record.value.Assign(value, "value"));
-    return record;
-}
-
-ElementRecord Element(std::int32_t number, const std::string& name, const std::string& symbol) {
-    ElementRecord record;
-    record.atomicNumber = number;
-    EXPECT_FALSE(record.name.Assign(name, "name"));
-    EXPECT_FALSE(record.symbol.Assign(symbol, "symbol"));
-    return record;
-}
-
-template <typename Record>
-std::vector<std::string> Names(const std::vector<Record>& table) {
-    std::vector<std::string> names;
-    for (const Record& record : table) names.push_back(record.name.Text());
-    return names;
-}
+using test::MakeConstant;
+using test::MakeElement;
+using test::Names;
 
 TEST(ListTable, LoadsInAlphabeticalOrderIgnoringCase) {
     test::TempFolder folder;
-    const std::vector<ConstantRecord> records{Constant("speed of light", "1"),      Constant("Avogadro", "2"),
-                                              Constant("\xC5ngstr\xF6m star", "3"), Constant("atomic mass", "4"),
-                                              Constant("Boltzmann", "5"),           Constant("Zeta", "6")};
+    const std::vector<ConstantRecord> records{MakeConstant("speed of light", "1"),      MakeConstant("Avogadro", "2"),
+                                              MakeConstant("\xC5ngstr\xF6m star", "3"), MakeConstant("atomic mass", "4"),
+                                              MakeConstant("Boltzmann", "5"),           MakeConstant("Zeta", "6")};
     ASSERT_FALSE(WriteConstants(folder / "consts.dat", records));
     const auto table = LoadConstants(folder / "consts.dat");
     EXPECT_TRUE(table.opened);
@@ -49,7 +32,7 @@ TEST(ListTable, LoadsInAlphabeticalOrderIgnoringCase) {
 TEST(ListTable, EqualNamesKeepTheirFileOrder) {
     test::TempFolder folder;
     ASSERT_FALSE(WriteElements(folder / "element.dat",
-                               {Element(2, "Iron", "B"), Element(1, "Gold", "A"), Element(3, "Iron", "C")}));
+                               {MakeElement({2, "Iron", "B"}), MakeElement({1, "Gold", "A"}), MakeElement({3, "Iron", "C"})}));
     const auto table = LoadElements(folder / "element.dat");
     ASSERT_EQ(table.records.size(), 3u);
     EXPECT_EQ(table.records[1].symbol.Text(), "B");
@@ -72,7 +55,7 @@ TEST(ListTable, EmptyFileIsAnEmptyTableWithoutError) {
 
 TEST(ListTable, TrailingFragmentIsIgnoredAndReported) {
     test::TempFolder folder;
-    ASSERT_FALSE(WriteElements(folder / "element.dat", {Element(26, "Iron", "Fe"), Element(79, "Gold", "Au")}));
+    ASSERT_FALSE(WriteElements(folder / "element.dat", {MakeElement({26, "Iron", "Fe"}), MakeElement({79, "Gold", "Au"})}));
     auto bytes = test::ReadBytes(folder / "element.dat");
     bytes.resize(bytes.size() + 100, 'x');
     test::WriteBytes(folder / "element.dat", bytes);
@@ -109,8 +92,8 @@ TEST(ListFilter, MatchesNamesFollowedByTheEndMarkIgnoringCase) {
 }
 
 TEST(ListFilter, RowsFollowTableOrder) {
-    const std::vector<ElementRecord> table{Element(79, "Gold", "Au"), Element(26, "Iron", "Fe"),
-                                           Element(53, "Iodine", "I")};
+    const std::vector<ElementRecord> table{MakeElement({79, "Gold", "Au"}), MakeElement({26, "Iron", "Fe"}),
+                                           MakeElement({53, "Iodine", "I"})};
     EXPECT_EQ(FilterRows(table, "I"), (std::vector<std::size_t>{1, 2}));
     EXPECT_EQ(FilterRows(table, "Au"), (std::vector<std::size_t>{}));
     EXPECT_EQ(FilterRows(table, "").size(), 3u);

@@ -14,6 +14,8 @@
 #include "catalogue/record_file.h"
 #include "lists/constants_dialog.h"
 #include "lists/elements_dialog.h"
+#include "support/controls.h"
+#include "support/record_builders.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 #include "ui/control_lookup.h"
@@ -25,29 +27,12 @@ constexpr int kFilter = 1124;
 constexpr int kList = 1136;
 constexpr int kFileError = 1141;
 
-ConstantRecord Constant(const std::string& name, const std::string& value, const std::string& uncertainty) {
-    ConstantRecord record;
-    EXPECT_FALSE(record.name.Assign(name, "name"));
-    EXPECT_FALSE(record.value.Assign(value, "value"));
-    EXPECT_FALSE(record.uncertainty.Assign(uncertainty, "uncertainty"));
-    return record;
-}
+using test::MakeConstant;
 
 ElementRecord Element(std::int32_t number, const std::string& name, const std::string& symbol,
                       const std::string& weight, const std::string& description) {
-    ElementRecord record;
-    record.atomicNumber = number;
-    EXPECT_FALSE(record.name.Assign(name, "name"));
-    EXPECT_FALSE(record.symbol.Assign(symbol, "symbol"));
-    EXPECT_FALSE(record.atomicWeight.Assign(weight, "weight"));
-    EXPECT_FALSE(record.description.Assign(description, "description"));
-    return record;
-}
-
-QStringList FirstColumn(const QTreeWidget& list) {
-    QStringList texts;
-    for (int i = 0; i < list.topLevelItemCount(); ++i) texts << list.topLevelItem(i)->text(0);
-    return texts;
+    return test::MakeElement(
+        {.atomicNumber = number, .name = name, .symbol = symbol, .atomicWeight = weight, .description = description});
 }
 
 void DoubleClickRow(QTreeWidget& list, int row) {
@@ -61,10 +46,10 @@ protected:
     void SetUp() override {
         // "1.0\xB1" ends in a Windows-1252 plus-minus sign; the copy must hold it once, as stored.
         const std::vector<ConstantRecord> constants{
-            Constant("speed of light in vacuum", "299 792 458", "(exact)"),
-            Constant("Planck constant", "6.626 070 15 e-34", "(exact)"),
-            Constant("Speed of sound ratio", "1.0\xB1", "0.1"),
-            Constant("electron mass", "9.109 383 7015 e-31", "0.000 000 0028 e-31"),
+            MakeConstant("speed of light in vacuum", "299 792 458", "(exact)"),
+            MakeConstant("Planck constant", "6.626 070 15 e-34", "(exact)"),
+            MakeConstant("Speed of sound ratio", "1.0\xB1", "0.1"),
+            MakeConstant("electron mass", "9.109 383 7015 e-31", "0.000 000 0028 e-31"),
         };
         ASSERT_EQ(WriteRecordFile(folder_ / "consts.dat", constants), std::nullopt);
     }
@@ -99,7 +84,7 @@ TEST_F(ConstantsWindowTest, TypingNarrowsTheSortedListIgnoringCase) {
     for (const Case& c : cases) {
         Filter().clear();
         QTest::keyClicks(&Filter(), c.typed);
-        EXPECT_EQ(FirstColumn(List()), c.rows) << c.typed.toStdString();
+        EXPECT_EQ(test::Column(List(), 0), c.rows) << c.typed.toStdString();
     }
     EXPECT_EQ(List().topLevelItemCount(), 0);
 }
@@ -157,8 +142,8 @@ QStringList CutCells(QTreeWidget& list) {
 // list follows the window, so a wider window shows every text whole.
 TEST_F(ConstantsWindowTest, TheListFollowsTheWindowAndItsColumnsFitTheirTexts) {
     const std::vector<ConstantRecord> constants{
-        Constant(std::string(79, 'W'), "3727.379 4066", "0.000 0011"),
-        Constant("proton magnetic shielding correction", "2.567 15 e-5", "0.000 41 e-5"),
+        MakeConstant(std::string(79, 'W'), "3727.379 4066", "0.000 0011"),
+        MakeConstant("proton magnetic shielding correction", "2.567 15 e-5", "0.000 41 e-5"),
     };
     ASSERT_EQ(WriteRecordFile(folder_ / "long.dat", constants), std::nullopt);
     Open("long.dat");
@@ -203,7 +188,7 @@ TEST_F(ElementsWindowTest, TheListShowsEveryNameAndSymbolWhole) {
 }
 
 TEST_F(ElementsWindowTest, TheDetailPaneFollowsTheSelection) {
-    ASSERT_EQ(FirstColumn(List()), (QStringList{"Astatine", "Iron", "Iron", "Tin"}));
+    ASSERT_EQ(test::Column(List(), 0), (QStringList{"Astatine", "Iron", "Iron", "Tin"}));
     EXPECT_EQ(Field(1137), "");
     struct Case {
         int row;
@@ -232,7 +217,7 @@ TEST_F(ElementsWindowTest, SymbolsAreCopiedAndNotSearched) {
     EXPECT_EQ(List().topLevelItemCount(), 0);
     filter.clear();
     QTest::keyClicks(&filter, "TIN");
-    ASSERT_EQ(FirstColumn(List()), (QStringList{"Astatine", "Tin"}));
+    ASSERT_EQ(test::Column(List(), 0), (QStringList{"Astatine", "Tin"}));
     DoubleClickRow(List(), 1);
     EXPECT_EQ(QGuiApplication::clipboard()->text(), "Sn");
     QTest::keyClick(&List(), Qt::Key_Up);

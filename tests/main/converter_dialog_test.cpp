@@ -29,9 +29,11 @@
 #include "catalogue/record_file.h"
 #include "main/qt_window_launchers.h"
 #include "sample_units.h"
+#include "support/converter_window_fixture.h"
 #include "support/scripted_launchers.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
+#include "ui/list_selection.h"
 #include "update/list_entry.h"
 
 namespace quantora {
@@ -41,45 +43,10 @@ namespace id = converter_id;
 namespace line = test::sample_line;
 namespace length = test::length_row;
 namespace trig = test::trig_row;
+using test::Column;
 
-class ConverterWindowTest : public ::testing::Test {
+class ConverterWindowTest : public test::ConverterWindowFixture {
 protected:
-    void SetUp() override {
-        test::WriteSampleUnits(folder_.Path());
-        // Without grouping every number prints in the C locale, whatever the machine's locale is.
-        WriteSetting(profile_.Store(), "Seperator", "0");
-        WriteSetting(profile_.Store(), "First Cat", std::to_string(line::kLength));
-    }
-
-    CConverterDlg& Open() {
-        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path() / "data", *launchers_);
-        window_->LoadCatalogue();
-        window_->show();
-        return *window_;
-    }
-
-    template <typename Control>
-    Control& Get(int controlId) {
-        auto* control = window_->findChild<Control*>(QString::number(controlId));
-        if (control == nullptr) throw std::runtime_error("no control " + std::to_string(controlId));
-        return *control;
-    }
-
-    QTreeWidget& Source() { return Get<QTreeWidget>(id::kSourceList); }
-    QTreeWidget& Destination() { return Get<QTreeWidget>(id::kDestinationList); }
-    QLineEdit& Value() { return Get<QLineEdit>(id::kValue); }
-
-    static QStringList Column(const QTreeWidget& list, int column) {
-        QStringList texts;
-        for (int row = 0; row < list.topLevelItemCount(); ++row) texts << list.topLevelItem(row)->text(column);
-        return texts;
-    }
-
-    static int SelectedRow(const QTreeWidget& list) {
-        const auto items = list.selectedItems();
-        return items.isEmpty() ? -1 : list.indexOfTopLevelItem(items.first());
-    }
-
     static int ContentWidth(const QAbstractItemView& list, int column) { return list.sizeHintForColumn(column); }
 
     static void Pick(QTreeWidget& list, std::size_t row) {
@@ -91,20 +58,10 @@ protected:
                 Get<QLabel>(id::kDestinationValueLabel).text(), Get<QLabel>(id::kDestinationUnitLabel).text()};
     }
 
-    void ChooseCategory(std::size_t categoryLine) {
-        Get<QListWidget>(id::kCategories).setCurrentRow(static_cast<int>(categoryLine));
-    }
-
     void Type(const QString& text) {
         Value().clear();
         QTest::keyClicks(&Value(), text);
     }
-
-    test::TempFolder folder_;
-    test::TestProfile profile_;
-    QtWindowLaunchers programWindows_{folder_.Path(), folder_.Path() / "data", profile_.Store()};
-    WindowLaunchers* launchers_ = &programWindows_;
-    std::unique_ptr<CConverterDlg> window_;
 };
 
 TEST_F(ConverterWindowTest, EveryKeystrokeConvertsIntoBothLists) {
@@ -141,10 +98,10 @@ TEST_F(ConverterWindowTest, SwitchingCategoriesAndBackSelectsTheSameUnits) {
     Pick(Destination(), length::kFathom);
     ChooseCategory(line::kMass);
     EXPECT_EQ(Column(Source(), 0), (QStringList{"Gram", "Kilogram", "Microgram"}));
-    EXPECT_EQ(SelectedRow(Source()), 1);
+    EXPECT_EQ(SelectedRow(Source()), 1u);
     ChooseCategory(line::kLength);
-    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(length::kMile));
-    EXPECT_EQ(SelectedRow(Destination()), static_cast<int>(length::kFathom));
+    EXPECT_EQ(SelectedRow(Source()), length::kMile);
+    EXPECT_EQ(SelectedRow(Destination()), length::kFathom);
     EXPECT_EQ(ReadSetting(profile_.Store(), "First Cat"), "1");
 }
 
@@ -153,15 +110,15 @@ TEST_F(ConverterWindowTest, SwapExchangesSourceAndDestination) {
     Type("5");
     ASSERT_EQ(ResultLine(), (QStringList{"5", "Kilometer = ", "5000.000000", "Meter"}));
     Get<QAbstractButton>(id::kSwap).click();
-    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(length::kMeter));
-    EXPECT_EQ(SelectedRow(Destination()), static_cast<int>(length::kKilometer));
+    EXPECT_EQ(SelectedRow(Source()), length::kMeter);
+    EXPECT_EQ(SelectedRow(Destination()), length::kKilometer);
     EXPECT_EQ(ResultLine(), (QStringList{"5", "Meter = ", "0.005000", "Kilometer"}));
 
     Pick(Destination(), length::kMeter);
     const QStringList sameUnit = ResultLine();
     Get<QAbstractButton>(id::kSwap).click();
     EXPECT_EQ(ResultLine(), sameUnit);
-    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(length::kMeter));
+    EXPECT_EQ(SelectedRow(Source()), length::kMeter);
 }
 
 TEST_F(ConverterWindowTest, UnitsChoiceReloadsAndKeepsTheCategory) {
@@ -177,7 +134,7 @@ TEST_F(ConverterWindowTest, UnitsChoiceReloadsAndKeepsTheCategory) {
 }
 
 TEST_F(ConverterWindowTest, FindSwitchesToAllUnitsFirst) {
-    WriteSetting(profile_.Store(), "Common Units", "1");
+    WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
     test::ScriptedLaunchers windows;  // the find window is cancelled
     launchers_ = &windows;
     Open();
@@ -192,7 +149,7 @@ TEST_F(ConverterWindowTest, FindSwitchesToAllUnitsFirst) {
 }
 
 TEST_F(ConverterWindowTest, TheStoredUnitsChoiceIsCheckedAtStart) {
-    WriteSetting(profile_.Store(), "Common Units", "1");
+    WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
     Open();
     EXPECT_TRUE(Get<QRadioButton>(id::kCommonUnits).isChecked());
     EXPECT_FALSE(Get<QRadioButton>(id::kAllUnits).isChecked());
@@ -214,8 +171,8 @@ TEST_F(ConverterWindowTest, RadiansAreStoredAndTheSameUnitsStaySelected) {
 
     EXPECT_EQ(ReadSetting(profile_.Store(), "Degree"), "2");
     EXPECT_TRUE(Get<QRadioButton>(id::kRadians).isChecked());
-    EXPECT_EQ(SelectedRow(Source()), static_cast<int>(trig::kArgument));
-    EXPECT_EQ(SelectedRow(Destination()), static_cast<int>(trig::kSine));
+    EXPECT_EQ(SelectedRow(Source()), trig::kArgument);
+    EXPECT_EQ(SelectedRow(Destination()), trig::kSine);
     EXPECT_EQ(Column(Source(), 2).at(trig::kSine), "-0.988032");  // sin(30 rad)
     ChooseCategory(line::kMass);
     EXPECT_FALSE(Get<QRadioButton>(id::kRadians).isVisible());
@@ -357,7 +314,7 @@ TEST_F(ConverterWindowTest, AFoundPositionSelectsItsCategoryAndUnitAndConverts) 
         Get<QAbstractButton>(id::kFind).click();
 
         EXPECT_EQ(Get<QListWidget>(id::kCategories).currentRow(), static_cast<int>(c.line));
-        EXPECT_EQ(SelectedRow(Source()), static_cast<int>(c.sourceRow));
+        EXPECT_EQ(SelectedRow(Source()), c.sourceRow);
         EXPECT_EQ(ResultLine(), c.resultLine);
     }
     EXPECT_EQ(finds, 3);
@@ -565,7 +522,7 @@ TEST_F(ConverterWindowTest, NumbersFollowTheEnvironmentLocaleAndAnUnreadableOneF
     test::TempFolder noLocales;
     setenv("LOCPATH", noLocales.Path().c_str(), 1);
     setenv("LC_ALL", "de_DE.UTF-8", 1);
-    WriteSetting(profile_.Store(), "Seperator", "1");
+    WriteSetting(profile_.Store(), Setting::kSeperator, "1");
     Open();
     Pick(Source(), length::kKilometer);
     const std::vector<std::pair<QString, QString>> cases{

@@ -7,6 +7,8 @@
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QHelpEvent>
+#include <QImage>
+#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -14,15 +16,17 @@
 #include <QToolTip>
 #include <QScrollBar>
 #include <QTreeWidget>
+#include <algorithm>
 #include <filesystem>
+#include <map>
+#include <utility>
 #include <memory>
 
 #include "app/settings.h"
 #include "main/converter_dialog.h"
 #include "sample_units.h"
-#include "support/scripted_launchers.h"
-#include "support/temp_folder.h"
-#include "support/test_profile.h"
+#include "support/converter_window_fixture.h"
+#include "ui/fx_button.h"
 
 namespace quantora {
 namespace {
@@ -31,36 +35,8 @@ namespace id = converter_id;
 namespace line = test::sample_line;
 namespace length = test::length_row;
 
-class ConverterLayoutTest : public ::testing::Test {
+class ConverterLayoutTest : public test::ConverterWindowFixture {
 protected:
-    void SetUp() override {
-        test::WriteSampleUnits(folder_.Path());
-        WriteSetting(profile_.Store(), "Seperator", "0");
-        WriteSetting(profile_.Store(), "First Cat", std::to_string(line::kLength));
-    }
-
-    CConverterDlg& Open() {
-        window_ = std::make_unique<CConverterDlg>(profile_.Store(), folder_.Path() / "data", launchers_);
-        window_->LoadCatalogue();
-        window_->show();
-        QCoreApplication::processEvents();
-        return *window_;
-    }
-
-    template <typename Control>
-    Control& Get(int controlId) {
-        auto* control = window_->findChild<Control*>(QString::number(controlId));
-        if (control == nullptr) throw std::runtime_error("no control " + std::to_string(controlId));
-        return *control;
-    }
-
-    QTreeWidget& Source() { return Get<QTreeWidget>(id::kSourceList); }
-
-    void ChooseCategory(std::size_t categoryLine) {
-        Get<QListWidget>(id::kCategories).setCurrentRow(static_cast<int>(categoryLine));
-        QCoreApplication::processEvents();
-    }
-
     void Type(const QString& text) {
         Get<QLineEdit>(id::kValue).setText(text);
         QCoreApplication::processEvents();
@@ -74,13 +50,25 @@ protected:
         return QToolTip::isVisible() ? QToolTip::text() : QString();
     }
 
-    // Every visible control of the window that meets another one, a group box and the controls
-    // it frames apart, or that reaches past the window's edge.
-    std::vector<std::string> Overlaps() {
+    // The window's own visible controls, each named by its id.
+    std::vector<QWidget*> Shown() {
         std::vector<QWidget*> shown;
         for (QWidget* child : window_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
             if (child->isVisible() && !child->objectName().isEmpty()) shown.push_back(child);
         }
+        return shown;
+    }
+
+    std::map<std::string, QRect> Places() {
+        std::map<std::string, QRect> places;
+        for (const QWidget* control : Shown()) places[control->objectName().toStdString()] = control->geometry();
+        return places;
+    }
+
+    // Every visible control of the window that meets another one, a group box and the controls
+    // it frames apart, or that reaches past the window's edge.
+    std::vector<std::string> Overlaps() {
+        const std::vector<QWidget*> shown = Shown();
         std::vector<std::string> faults;
         const auto name = [](const QWidget* w) { return w->objectName().toStdString(); };
         for (std::size_t i = 0; i < shown.size(); ++i) {
@@ -113,18 +101,16 @@ protected:
         }
         return faults;
     }
-
-    test::TempFolder folder_;
-    test::TestProfile profile_;
-    test::ScriptedLaunchers launchers_;
-    std::unique_ptr<CConverterDlg> window_;
 };
 
 // Trigonometry shows both groups; a caption that runs over its group's border meets the group.
-TEST_F(ConverterLayoutTest, NoControlMeetsAnotherAtTheDefaultAndTheSmallestSize) {
+// Wider, the unit lists take the room and the buttons keep to the right edge; back at its size,
+// every control is where it was.
+TEST_F(ConverterLayoutTest, NoControlMeetsAnotherAtAnySizeAndAResizeIsUndone) {
     Open();
     ChooseCategory(line::kTrigonometry);
     const QSize initial = window_->size();
+    const std::map<std::string, QRect> before = Places();
     EXPECT_EQ(window_->minimumSize(), initial);
     for (const QSize size : {initial, QSize(320, 240), initial + QSize(200, 100)}) {
         window_->resize(size);
@@ -132,6 +118,15 @@ TEST_F(ConverterLayoutTest, NoControlMeetsAnotherAtTheDefaultAndTheSmallestSize)
         EXPECT_GE(window_->width(), initial.width());
         EXPECT_EQ(Overlaps(), std::vector<std::string>{}) << size.width() << "x" << size.height();
     }
+    for (const int list : {id::kSourceList, id::kDestinationList}) {
+        EXPECT_EQ(Get<QWidget>(list).width(), before.at(std::to_string(list)).width() + 200) << list;
+    }
+    for (const int button : {id::kFormula, id::kExit, id::kAbout}) {
+        EXPECT_EQ(Get<QWidget>(button).x(), before.at(std::to_string(button)).x() + 200) << button;
+    }
+    window_->resize(initial);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Places(), before);
 }
 
 TEST_F(ConverterLayoutTest, TheResultLineReadsWholeWithALongUnitName) {
@@ -176,25 +171,81 @@ TEST_F(ConverterLayoutTest, TheDestinationTipShowsOverItsRows) {
     EXPECT_EQ(QToolTip::text(), list.toolTip());
 }
 
-TEST_F(ConverterLayoutTest, TabFollowsTheLayoutOrder) {
-    Open();
-    const std::vector<int> expected{id::kCategories, id::kValue,   id::kSwap,   id::kSourceList, id::kDestinationList,
-                                    id::kFormula,    id::kOptions, id::kUpdate, id::kFind,       id::kConstants,
-                                    id::kElements,   id::kHelp,    id::kExit,   id::kAllUnits,   id::kCommonUnits,
-                                    id::kAbout};
-    std::vector<int> order;
-    QWidget* at = &Get<QWidget>(id::kCategories);
-    for (int step = 0; step < 1000 && order.size() < expected.size(); ++step, at = at->nextInFocusChain()) {
-        bool known = false;
-        const int controlId = at->objectName().toInt(&known);
-        if (known && at->isVisible() && at->focusPolicy() & Qt::TabFocus) order.push_back(controlId);
+// Reading order in a window of columns: down each column, the columns from left to right, where a
+// column is the controls whose horizontal extents overlap; a row inside a column reads left to right.
+std::vector<std::string> InReadingOrder(std::vector<QWidget*> controls) {
+    std::ranges::sort(controls, {}, [](const QWidget* w) { return w->geometry().left(); });
+    std::vector<std::vector<QWidget*>> columns;
+    int columnRight = 0;
+    for (QWidget* control : controls) {
+        if (columns.empty() || control->geometry().left() > columnRight) columns.emplace_back();
+        columns.back().push_back(control);
+        columnRight = std::max(columnRight, control->geometry().right());
     }
-    EXPECT_EQ(order, expected);
+    std::vector<std::string> names;
+    for (std::vector<QWidget*>& column : columns) {
+        std::ranges::sort(column, {}, [](const QWidget* w) { return std::pair(w->geometry().top(), w->geometry().left()); });
+        for (const QWidget* control : column) names.push_back(control->objectName().toStdString());
+    }
+    return names;
+}
+
+TEST_F(ConverterLayoutTest, TabVisitsTheControlsInReadingOrder) {
+    Open();
+    std::vector<QWidget*> reachable;
+    for (QWidget* control : Shown()) {
+        if (control->isEnabled() && (control->focusPolicy() & Qt::TabFocus)) reachable.push_back(control);
+    }
+    const std::vector<std::string> expected = InReadingOrder(reachable);
+    ASSERT_GT(expected.size(), 1u);
+    std::vector<std::string> visited;
+    QWidget* at = &Get<QWidget>(std::stoi(expected.front()));
+    for (int step = 0; step < 1000 && visited.size() < expected.size(); ++step, at = at->nextInFocusChain()) {
+        if (std::ranges::find(reachable, at) != reachable.end()) visited.push_back(at->objectName().toStdString());
+    }
+    EXPECT_EQ(visited, expected);
+}
+
+// Each of the window's picture buttons shows its caption over its picture, which covers the
+// button at both screen densities, and says what it does in its tip.
+TEST_F(ConverterLayoutTest, EveryPictureButtonShowsItsCaptionAndPicture) {
+    Open();
+    const QList<CFxButton*> buttons = window_->findChildren<CFxButton*>();
+    ASSERT_FALSE(buttons.isEmpty());
+    for (CFxButton* button : buttons) {
+        SCOPED_TRACE(button->text().toStdString());
+        EXPECT_FALSE(button->text().isEmpty());
+        EXPECT_FALSE(button->toolTip().isEmpty());
+        const QString path = button->LookPicture(ButtonLook::kNormal);
+        const QImage picture(path);
+        ASSERT_FALSE(picture.isNull()) << path.toStdString();
+        EXPECT_EQ(QImage(QString(path).replace(QStringLiteral(".png"), QStringLiteral("@2x.png"))).size(),
+                  picture.size() * 2);
+        QImage covered(button->size(), QImage::Format_ARGB32);
+        covered.fill(Qt::transparent);
+        QPainter painter(&covered);
+        painter.drawImage(covered.rect(), picture);
+        painter.end();
+        const int w = covered.width();
+        const int h = covered.height();
+        for (const QPoint inside : {QPoint(w / 2, 2), QPoint(w / 2, h / 2), QPoint(w / 2, h - 3), QPoint(w - 2, h / 2)}) {
+            EXPECT_EQ(qAlpha(covered.pixel(inside)), 255) << inside.x() << "," << inside.y();
+        }
+        const QImage shown = button->grab().toImage();
+        int blue = 0;
+        for (int y = 0; y < shown.height(); ++y) {
+            for (int x = 0; x < shown.width(); ++x) {
+                const QColor colour = shown.pixelColor(x, y);
+                if (colour.red() < 60 && colour.green() < 60 && colour.blue() > 200) ++blue;
+            }
+        }
+        EXPECT_GT(blue, 10) << "the caption is drawn over it";
+    }
 }
 
 // "First Cat" beyond the list: nothing is shown, and the first click on a category shows it.
 TEST_F(ConverterLayoutTest, AnyClickOnACategorySelectsAndConvertsIt) {
-    WriteSetting(profile_.Store(), "First Cat", "40");
+    WriteSetting(profile_.Store(), Setting::kFirstCat, "40");
     Open();
     EXPECT_EQ(Source().topLevelItemCount(), 0);
     EXPECT_EQ(Get<QLabel>(id::kSourceUnitLabel).text(), "");
@@ -222,7 +273,7 @@ class ShippedDataLayoutTest : public ConverterLayoutTest {
 protected:
     void SetUp() override {
         std::filesystem::copy(QUANTORA_DATA_DIR, folder_ / "data", std::filesystem::copy_options::recursive);
-        WriteSetting(profile_.Store(), "Common Units", "0");
+        WriteSetting(profile_.Store(), Setting::kCommonUnits, "0");
     }
 
     void ChooseCategory(const QString& name) {

@@ -25,7 +25,7 @@ protected:
     void SetUp() override {
         test::WriteSampleUnits(folder_.Path());
         // Without grouping every number prints in the C locale, whatever the machine's locale is.
-        WriteSetting(Store(), "Seperator", "0");
+        WriteSetting(Store(), Setting::kSeperator, "0");
     }
 
     ProfileStore& Store() { return profile_.Store(); }
@@ -85,8 +85,8 @@ TEST_F(ConverterModelTest, CategorySelectionFindsTheLineAndTheRowsToSelect) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test::TestProfile profile;
-        WriteSetting(profile.Store(), "Seperator", "0");
-        if (c.firstCategory) WriteSetting(profile.Store(), "First Cat", c.firstCategory);
+        WriteSetting(profile.Store(), Setting::kSeperator, "0");
+        if (c.firstCategory) WriteSetting(profile.Store(), Setting::kFirstCat, c.firstCategory);
         for (const auto& [entry, unitId] : c.savedUnits) profile.Store().WriteInt("Selection", entry, unitId);
         ConverterModel model(profile.Store(), folder_ / "data");
         model.Reload(std::nullopt);
@@ -112,7 +112,7 @@ TEST_F(ConverterModelTest, TheLastRowWithTheSavedUnitIdIsChosen) {
     ASSERT_FALSE(tonne.name.Assign("Tonne", "name"));
     ASSERT_FALSE(tonne.conversionText.Assign("*1000", "conversion"));
     ASSERT_FALSE(WriteRecordFile(folder_ / "data" / "itemcust.dat", std::vector{tonne}).has_value());
-    WriteSetting(Store(), "First Cat", "2");
+    WriteSetting(Store(), Setting::kFirstCat, "2");
     Store().WriteInt("Selection", "Mass1", 101);
     Store().WriteInt("Selection", "Mass2", 102);
     Loaded();
@@ -139,7 +139,7 @@ TEST_F(ConverterModelTest, AngleChoicesFollowTheCategoryAndTheStoredMode) {
     Loaded();
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string("line ") + std::to_string(c.line) + " Degree '" + c.degree + "'");
-        WriteSetting(Store(), "Degree", c.degree);
+        WriteSetting(Store(), Setting::kDegree, c.degree);
         const CategorySelection selection = model_.SelectCategory(c.line);
         EXPECT_EQ(selection.angleChoicesShown, c.shown);
         EXPECT_EQ(selection.checkedAngle, c.checked);
@@ -197,21 +197,21 @@ TEST_F(ConverterModelTest, NothingIsConvertedWithoutTextOrSourceRow) {
 TEST_F(ConverterModelTest, FormatSettingsAreReadAfreshForEveryConversion) {
     Loaded().SelectCategory(line::kLength);
     model_.Convert("5", length::kKilometer, NumberLocale{});
-    WriteSetting(Store(), "Decimal", "2");
+    WriteSetting(Store(), Setting::kDecimal, "2");
     model_.Convert("5", length::kKilometer, NumberLocale{});
     EXPECT_EQ(model_.Rows()[length::kMeter].value, "5000.00");
 }
 
 TEST_F(ConverterModelTest, AnExpressionCategoryComputesInTheStoredAngleMode) {
     Loaded();
-    WriteSetting(Store(), "Degree", "2");
+    WriteSetting(Store(), Setting::kDegree, "2");
     model_.SelectCategory(line::kTrigonometry);
     model_.SelectSource(test::trig_row::kArgument);
     model_.SelectDestination(test::trig_row::kSine);
     ASSERT_TRUE(model_.Convert("30", test::trig_row::kArgument, NumberLocale{}));
     // sin(30) in radians; in degrees it would be 0.5.
     EXPECT_EQ(model_.CurrentResultLine(), (ResultLine{"sin(30)", "=", "-0.988032", ""}));
-    WriteSetting(Store(), "Degree", "1");
+    WriteSetting(Store(), Setting::kDegree, "1");
     model_.SelectCategory(line::kTrigonometry);
     model_.SelectSource(test::trig_row::kArgument);
     model_.SelectDestination(test::trig_row::kSine);

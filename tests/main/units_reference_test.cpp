@@ -1336,7 +1336,7 @@ std::optional<double> ParseAnswer(const std::string& answer) {
 class ShippedUnits : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteSetting(profile_.Store(), "Common Units", "0");
+        WriteSetting(profile_.Store(), Setting::kCommonUnits, "0");
         const LoadReport report = ReloadCatalogue(catalogue_, profile_.Store(), kDataFolder, std::nullopt).report;
         ASSERT_TRUE(report.complete) << report.error;
     }
@@ -1659,7 +1659,7 @@ TEST_F(ShippedUnits, CurrencyUnitsRepeatTheirRate) {
 // With only the common units shown, the window still preselects each category's default units, so
 // they must be common units.
 TEST_F(ShippedUnits, DefaultUnitsAreCommonUnits) {
-    WriteSetting(profile_.Store(), "Common Units", "1");
+    WriteSetting(profile_.Store(), Setting::kCommonUnits, "1");
     const LoadReport report = ReloadCatalogue(catalogue_, profile_.Store(), kDataFolder, std::nullopt).report;
     ASSERT_TRUE(report.complete) << report.error;
     ASSERT_TRUE(catalogue_.CommonUnitsMode());

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "catalogue/records.h"
+#include "lists/list_records.h"
 
 namespace quantora::test {
 
@@ -66,6 +67,51 @@ inline CurrencyRecord MakeCurrency(std::string_view name, double rate) {
     CurrencyRecord record;
     EXPECT_EQ(record.name.Assign(name, "name"), std::nullopt);
     record.rate = rate;
+    return record;
+}
+
+// The name of each record, in order, from a vector or a span of them.
+template <typename Records>
+std::vector<std::string> Names(const Records& records) {
+    std::vector<std::string> names;
+    for (const auto& record : records) names.push_back(record.name.Text());
+    return names;
+}
+
+// A record with its "visible" byte set: 0 hides it, and any other value shows it.
+template <typename Record>
+Record WithVisible(Record record, std::uint8_t visible) {
+    record.visible = visible;
+    return record;
+}
+
+inline ConstantRecord MakeConstant(std::string_view name, std::string_view value, std::string_view uncertainty = "") {
+    ConstantRecord record;
+    EXPECT_EQ(record.name.Assign(name, "name"), std::nullopt);
+    EXPECT_EQ(record.value.Assign(value, "value"), std::nullopt);
+    EXPECT_EQ(record.uncertainty.Assign(uncertainty, "uncertainty"), std::nullopt);
+    return record;
+}
+
+struct ElementEntry {
+    std::int32_t atomicNumber = 0;
+    std::string name = "";
+    std::string symbol = "";
+    std::string atomicWeight = "";
+    std::string density = "";
+    std::string oxidationStates = "";
+    std::string description = "";
+};
+
+inline ElementRecord MakeElement(const ElementEntry& entry) {
+    ElementRecord record;
+    record.atomicNumber = entry.atomicNumber;
+    EXPECT_EQ(record.name.Assign(entry.name, "name"), std::nullopt);
+    EXPECT_EQ(record.symbol.Assign(entry.symbol, "symbol"), std::nullopt);
+    EXPECT_EQ(record.atomicWeight.Assign(entry.atomicWeight, "atomicWeight"), std::nullopt);
+    EXPECT_EQ(record.density.Assign(entry.density, "density"), std::nullopt);
+    EXPECT_EQ(record.oxidationStates.Assign(entry.oxidationStates, "oxidationStates"), std::nullopt);
+    EXPECT_EQ(record.description.Assign(entry.description, "description"), std::nullopt);
     return record;
 }
 

@@ -30,12 +30,7 @@ namespace {
 namespace fs = std::filesystem;
 using test::Bytes;
 using test::MakeList;
-
-CategoryRecord Category(std::int32_t id, std::string_view name, std::uint8_t visible) {
-    CategoryRecord category = test::MakeCategory(id, name);
-    category.visible = visible;
-    return category;
-}
+using test::WithVisible;
 
 // The installed files are the program's own, with the second category and the second unit hidden
 // by the user. The server renames that category, flips every unit's "common" mark and turns the
@@ -96,7 +91,7 @@ protected:
 
     const Bytes kInstalledList = MakeList({{"cat", "5"}, {"item", "5"}, {"temp", "5"}, {"curr", "5"},
                                            {"consts", "5"}, {"element", "5"}});
-    const Bytes kUserCategories = test::Encode(std::vector{Category(1001, "Mine", 1)});
+    const Bytes kUserCategories = test::Encode(std::vector{test::MakeCategory(1001, "Mine")});
     std::map<std::string, Bytes> shipped_;
     std::map<std::string, Bytes> installed_;
     std::map<std::string, Bytes> served_;
@@ -481,8 +476,8 @@ TEST(DataUpdateRequest, NamesTheFileUnderTheServerAddress) {
 }
 
 TEST(CarryVisibleOver, FirstInstalledMatchWins) {
-    const std::vector<CategoryRecord> installed{Category(7, "a", 0), Category(7, "b", 1)};
-    std::vector<CategoryRecord> fetched{Category(7, "c", 1), Category(8, "d", 0)};
+    const std::vector<CategoryRecord> installed{WithVisible(test::MakeCategory(7, "a"), 0), test::MakeCategory(7, "b")};
+    std::vector<CategoryRecord> fetched{test::MakeCategory(7, "c"), WithVisible(test::MakeCategory(8, "d"), 0)};
     CarryVisibleOver(installed, fetched);
     EXPECT_EQ(fetched[0].visible, 0);
     EXPECT_EQ(fetched[1].visible, 0);
