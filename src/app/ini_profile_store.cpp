@@ -10,7 +10,7 @@
 
 namespace quantora {
 
-IniProfileStore::IniProfileStore(std::filesystem::path file) : IniProfileStore(file, ReadProfileFile(file)) {}
+IniProfileStore::IniProfileStore(const std::filesystem::path& file) : IniProfileStore(file, ReadProfileFile(file)) {}
 
 IniProfileStore::IniProfileStore(std::filesystem::path file, ProfileFileRead read)
     : file_(std::move(file)), problem_(std::move(read.problem)), document_(read.text) {}

@@ -16,7 +16,7 @@ class IniProfileStore final : public ProfileStore {
 public:
     // A missing file reads as an empty profile and is created by the first write. A file that cannot
     // be used (see ReadProfileFile) reads as empty too, and writes then stay in memory.
-    explicit IniProfileStore(std::filesystem::path file);
+    explicit IniProfileStore(const std::filesystem::path& file);
 
     // Why the file is left alone, when it is.
     const std::optional<std::string>& Problem() const { return problem_; }

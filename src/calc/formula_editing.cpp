@@ -31,13 +31,13 @@ UndoSnapshot& ProgramUndoSnapshot() {
 }
 
 FieldEdit InsertCharacter(const FieldEdit& field, char character, UndoSnapshot& undo) {
-    const FieldEdit bounded = Bounded(field);
+    FieldEdit bounded = Bounded(field);
     undo = bounded;
     return Replace(bounded, std::string_view(&character, 1), bounded.end + 1);
 }
 
 FieldEdit InsertFunction(const FieldEdit& field, std::string_view entry) {
-    const FieldEdit bounded = Bounded(field);
+    FieldEdit bounded = Bounded(field);
     if (entry.empty() || entry.front() == '-') return bounded;
     return Replace(bounded, entry, bounded.end + entry.size());
 }
@@ -45,7 +45,7 @@ FieldEdit InsertFunction(const FieldEdit& field, std::string_view entry) {
 FieldEdit Undo(const UndoSnapshot& undo) { return Bounded(undo); }
 
 FieldEdit Backspace(const FieldEdit& field, UndoSnapshot& undo) {
-    const FieldEdit bounded = Bounded(field);
+    FieldEdit bounded = Bounded(field);
     undo = bounded;
     if (bounded.start < bounded.end) return Replace(bounded, "", bounded.start);
     if (bounded.start == 0) return bounded;
@@ -53,7 +53,7 @@ FieldEdit Backspace(const FieldEdit& field, UndoSnapshot& undo) {
 }
 
 FieldEdit DeleteAfterCaret(const FieldEdit& field, UndoSnapshot& undo) {
-    const FieldEdit bounded = Bounded(field);
+    FieldEdit bounded = Bounded(field);
     undo = bounded;
     if (bounded.start < bounded.end) return Replace(bounded, "", bounded.start);
     const std::size_t next = std::min(bounded.end + 1, bounded.text.size());

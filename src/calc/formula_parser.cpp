@@ -53,7 +53,7 @@ void FormulaParser::SetFunctConst(int index, double value) {
     slots_[static_cast<std::size_t>(index)] = value;
 }
 
-double FormulaParser::Evaluate(std::string formula, double x, std::string& error, int angleUnit) {
+double FormulaParser::Evaluate(const std::string& formula, double x, std::string& error, int angleUnit) {
     error.clear();
     if (formula.empty()) return 0.0;
     try {
@@ -179,7 +179,7 @@ double FormulaParser::NameOrSlot() {
         const int letter = token_ & ~0x20;
         if (letter < 'A' || letter > 'H') return 0.0;
         NextToken();
-        return slots_[static_cast<std::size_t>(letter - 'A' + 1)];
+        return slots_[static_cast<std::size_t>(letter - 'A') + 1];
     }
     if (depth_ >= kMaxNesting) return 0.0;
     position_ += entry->upperName.size() - 1;

@@ -21,9 +21,9 @@ public:
     // `prompts` shows the programming-error message of SetFunctConst; it may be null.
     explicit FormulaParser(UserPrompts* prompts = nullptr);
 
-    double Evaluate(std::string formula, double x, std::string& error, int angleUnit);
-    double Evaluate(std::string formula, double x, std::string& error, AngleUnit angleUnit) {
-        return Evaluate(std::move(formula), x, error, static_cast<int>(angleUnit));
+    double Evaluate(const std::string& formula, double x, std::string& error, int angleUnit);
+    double Evaluate(const std::string& formula, double x, std::string& error, AngleUnit angleUnit) {
+        return Evaluate(formula, x, error, static_cast<int>(angleUnit));
     }
 
     // Stores a value into slot 1 to 9; the letters A to H read slots 1 to 8.

@@ -99,7 +99,7 @@ FieldEdit FormulaWindowModel::EditFormulaBy(const FieldEdit& edited, const Field
 FieldEdit FormulaWindowModel::InsertCharacter(const FieldEdit& formula, char character) {
     const UndoSnapshot before = undo_;
     const FieldEdit edited = quantora::InsertCharacter(formula, character, undo_);
-    const FieldEdit shown = EditFormulaBy(edited, formula);
+    FieldEdit shown = EditFormulaBy(edited, formula);
     if (shown != edited) undo_ = before;
     return shown;
 }
@@ -109,7 +109,7 @@ FieldEdit FormulaWindowModel::InsertFunction(const FieldEdit& formula, std::stri
 }
 
 FieldEdit FormulaWindowModel::Undo() {
-    const FieldEdit restored = quantora::Undo(undo_);
+    FieldEdit restored = quantora::Undo(undo_);
     SetText(FormulaField::kFormula, restored.text);
     return restored;
 }

@@ -47,7 +47,7 @@ std::string ConversionError(std::string_view typed, const UnitRecord& from, cons
     return text;
 }
 
-CliOutcome Usage(std::string message) {
+CliOutcome Usage(const std::string& message) {
     return {cli_exit::kUsageError, "", "quantora-cli: " + message + "\nTry 'quantora-cli --help'.\n"};
 }
 

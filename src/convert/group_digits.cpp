@@ -79,7 +79,7 @@ std::string GroupedInteger(std::string_view digits, const NumberLocale& locale) 
     return result;
 }
 
-std::string Signed(std::string text, NegativePattern pattern) {
+std::string Signed(const std::string& text, NegativePattern pattern) {
     switch (pattern) {
         case NegativePattern::kParentheses: return "(" + text + ")";
         case NegativePattern::kLeadingMinus: return "-" + text;
@@ -112,7 +112,7 @@ std::string GroupDigits(std::string_view text, int fractionDigits, const NumberL
     SetFractionDigits(*number, digits);
     std::string result = GroupedInteger(number->integer, locale);
     if (digits > 0) result += locale.decimalSeparator + number->fraction;
-    if (number->negative) result = Signed(std::move(result), locale.negativePattern);
+    if (number->negative) result = Signed(result, locale.negativePattern);
     return result.append(exponent);
 }
 

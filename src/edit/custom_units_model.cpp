@@ -70,10 +70,10 @@ std::optional<std::string> CustomUnitsModel::ReadCategoryFiles(const std::filesy
     std::vector<CategoryRecord> custom;
     if (auto error = ReadWhole(dataFolder / data_file::kCategories, true, standard)) return error;
     if (auto error = ReadWhole(dataFolder / data_file::kCustomCategories, false, custom)) return error;
-    for (CategoryRecord& record : standard) PlaceCategory(std::move(record));
+    for (CategoryRecord& record : standard) PlaceCategory(record);
     highestCategoryId_ = std::max(highestCategoryId_, kLowestCustomThreshold);
     customThreshold_ = highestCategoryId_;
-    for (CategoryRecord& record : custom) PlaceCategory(std::move(record));
+    for (CategoryRecord& record : custom) PlaceCategory(record);
     return std::nullopt;
 }
 
@@ -85,11 +85,11 @@ std::optional<std::string> CustomUnitsModel::ReadUnitFiles(const std::filesystem
     if (auto error = ReadWhole(dataFolder / data_file::kUnits, false, standard)) return error;
     if (auto error = ReadWhole(dataFolder / data_file::kCustomUnits, false, custom)) return error;
     for (UnitRecord& record : standard) {
-        if (record.IsCommon()) commonTables_[static_cast<std::size_t>(record.categoryId)].push_back(std::move(record));
+        if (record.IsCommon()) commonTables_[static_cast<std::size_t>(record.categoryId)].push_back(record);
     }
     for (UnitRecord& record : custom) {
         highestCategoryId_ = std::max(highestCategoryId_, record.categoryId);
-        PlaceUnit(customTables_[static_cast<std::size_t>(record.categoryId)], std::move(record));
+        PlaceUnit(customTables_[static_cast<std::size_t>(record.categoryId)], record);
     }
     return std::nullopt;
 }
@@ -97,13 +97,13 @@ std::optional<std::string> CustomUnitsModel::ReadUnitFiles(const std::filesystem
 std::size_t CustomUnitsModel::PlaceCategory(CategoryRecord record) {
     highestCategoryId_ = std::max(highestCategoryId_, record.categoryId);
     const std::size_t at = SortedRecordPosition(categories_, record.name.Text());
-    categories_.insert(categories_.begin() + static_cast<std::ptrdiff_t>(at), std::move(record));
+    categories_.insert(categories_.begin() + static_cast<std::ptrdiff_t>(at), record);
     return at;
 }
 
 std::size_t CustomUnitsModel::PlaceUnit(std::vector<UnitRecord>& table, UnitRecord unit) {
     const std::size_t at = SortedRecordPosition(table, unit.name.Text());
-    table.insert(table.begin() + static_cast<std::ptrdiff_t>(at), std::move(unit));
+    table.insert(table.begin() + static_cast<std::ptrdiff_t>(at), unit);
     return at;
 }
 
@@ -147,7 +147,7 @@ EditOutcome CustomUnitsModel::AddCategory(std::string_view name) {
     record.defaultSourceUnitId = kFirstNewUnitId;
     record.defaultTargetUnitId = kFirstNewUnitId;
     record.visible = 1;
-    const std::size_t line = PlaceCategory(std::move(record));
+    const std::size_t line = PlaceCategory(record);
     SelectCategory(line);
     return {"", line};
 }
@@ -159,7 +159,7 @@ EditOutcome CustomUnitsModel::RenameCategory(std::string_view name) {
     CategoryRecord record = categories_[*selectedLine_];
     (void)record.name.Assign(text.bytes, "name");
     categories_.erase(categories_.begin() + static_cast<std::ptrdiff_t>(*selectedLine_));
-    const std::size_t line = PlaceCategory(std::move(record));
+    const std::size_t line = PlaceCategory(record);
     SelectCategory(line);
     return {"", line};
 }
@@ -200,7 +200,7 @@ EditOutcome CustomUnitsModel::AddUnit(const UnitEntryTexts& entry) {
     unit.unitId = highestUnitId_ + 1;
     if (auto refusal = FillUnit(unit, entry)) return {std::move(*refusal)};
     ++highestUnitId_;
-    return {"", PlaceUnit(*table, std::move(unit))};
+    return {"", PlaceUnit(*table, unit)};
 }
 
 std::optional<UnitEntryTexts> CustomUnitsModel::ModifyPrefill(std::int32_t unitId) const {
@@ -228,7 +228,7 @@ EditOutcome CustomUnitsModel::ModifyUnit(std::int32_t unitId, const UnitEntryTex
     UnitRecord unit = *found;
     if (auto refusal = FillUnit(unit, entry)) return {std::move(*refusal)};
     table->erase(found);
-    return {"", PlaceUnit(*table, std::move(unit))};
+    return {"", PlaceUnit(*table, unit)};
 }
 
 void CustomUnitsModel::RemoveUnit(std::int32_t unitId) {

@@ -15,11 +15,13 @@ TOOLCHAIN=$PWD/cmake/mingw-w64-x86_64.cmake
 
 # Debian's +dfsg source lacks the tablet library, so the tablet feature must be off for the Windows
 # platform plugin to build; its configure spelling does not reach the plugin, the CMake one does.
+# Without Direct2D, Qt Gui leaves out the DirectWrite 3 font database that the platform plugin still
+# asks for, so that is switched off too: fonts come through GDI, as they did before Qt 6.
 QT_OPTIONS=(-release -shared -nomake examples -nomake tests
     -no-opengl -no-dbus -no-icu -no-feature-vulkan
     -no-feature-sql -no-feature-printsupport -no-feature-network -no-feature-concurrent -no-feature-xml
     -no-feature-pdf -no-feature-jpeg -no-feature-gif -no-feature-movie -no-feature-sessionmanager
-    -no-feature-systemtrayicon -no-feature-direct2d -no-feature-undocommand
+    -no-feature-systemtrayicon -no-feature-direct2d -no-feature-directwrite3 -no-feature-undocommand
     -no-feature-textodfwriter -no-feature-textmarkdownreader -no-feature-textmarkdownwriter
     -no-feature-graphicsview -no-feature-mdiarea -no-feature-calendarwidget -no-feature-datetimeedit
     -no-feature-wizard -no-feature-colordialog -no-feature-fontdialog -no-feature-undoview
