@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set-up, build and test in one place.
 #   ./build.sh run    install what is missing, build, start Quantora
-#   ./build.sh test   install what is missing, build, run every test (plain, then under
+#   ./build.sh test   install what is missing, build, check the format and clang-tidy (tools/lint.sh),
+#                     run every test (plain, then under
 #                     AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzzers for a bounded time,
 #                     then core, the command line and their tests cross-built for Windows under wine)
 #   ./build.sh fuzz-long   every fuzzer, one after the other at the lowest priority, until it has run
@@ -87,6 +88,7 @@ case "${1:-}" in
     test)
         timed install_missing
         timed configure_and_build default
+        timed tools/lint.sh build
         timed run_tests default
         timed configure_and_build asan
         timed run_tests asan

@@ -61,8 +61,8 @@ void BM_OpenOptions(benchmark::State& state) {
     Program program;
     OkLaunchers launchers(program.executableFolder, program.profile);
     for (auto _ : state) {
-        auto options = std::make_unique<dlgOptions>(program.profile, InstalledDataFolder(program.executableFolder),
-                                                    launchers);
+        auto options =
+            std::make_unique<dlgOptions>(program.profile, InstalledDataFolder(program.executableFolder), launchers);
         benchmark::DoNotOptimize(options->LoadProblem());
         state.PauseTiming();  // closing saves the placement: not part of opening
         options.reset();

@@ -199,8 +199,7 @@ int Publish(const Options& options) {
                          Write(out / data_file::kTemperatures, units.temperatures.records) &&
                          Write(out / data_file::kCurrencies, rated.records) &&
                          Write(out / data_file::kConstants, constants.records) &&
-                         Write(out / data_file::kElements, elements.records) &&
-                         Write(out / "list.dat", list);
+                         Write(out / data_file::kElements, elements.records) && Write(out / "list.dat", list);
     if (written) std::cout << "Published version " << version << " in " << out.string() << '\n';
     return written ? 0 : kFault;
 }

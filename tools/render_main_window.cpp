@@ -33,8 +33,7 @@ int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 3) {
-        std::fprintf(stderr,
-                     "usage: render_main_window <program-folder> <out.png> [category] [value] [source unit]\n");
+        std::fprintf(stderr, "usage: render_main_window <program-folder> <out.png> [category] [value] [source unit]\n");
         return 2;
     }
     QTemporaryDir profileFolder;

@@ -1,10 +1,9 @@
 // The one place that asks the operating system where the running executable and the user's
 // application data are.
-#include "app/data_paths.h"
-
 #include <cstdlib>
 #include <system_error>
 
+#include "app/data_paths.h"
 #include "quantora_version.h"
 
 #ifdef _WIN32

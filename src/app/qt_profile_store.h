@@ -24,15 +24,13 @@ public:
     // The user's profile of the program named `applicationName`: the command line reads the window's.
     static QtProfileStore OfApplication(const QString& applicationName);
 
-    std::string ReadText(std::string_view section, std::string_view entry,
-                         std::string_view fallback) const override;
+    std::string ReadText(std::string_view section, std::string_view entry, std::string_view fallback) const override;
     bool WriteText(std::string_view section, std::string_view entry, std::string_view value) override;
     std::int32_t ReadInt(std::string_view section, std::string_view entry, std::int32_t fallback) const override;
     bool WriteInt(std::string_view section, std::string_view entry, std::int32_t value) override;
     std::optional<std::vector<std::uint8_t>> ReadBinary(std::string_view section,
                                                         std::string_view entry) const override;
-    bool WriteBinary(std::string_view section, std::string_view entry,
-                     std::span<const std::uint8_t> bytes) override;
+    bool WriteBinary(std::string_view section, std::string_view entry, std::span<const std::uint8_t> bytes) override;
 
     // Writes pending changes to the medium.
     void Sync();

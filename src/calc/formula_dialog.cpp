@@ -27,8 +27,8 @@
 #include "main/window_launchers.h"
 #include "ui/choice_group.h"
 #include "ui/dialog_layout.h"
-#include "ui/record_text.h"
 #include "ui/fx_button.h"
+#include "ui/record_text.h"
 #include "ui/tooltip_table.h"
 
 // Qt's resource initialiser must be named from the global namespace.

@@ -4,8 +4,8 @@
 #include <cstdint>
 #include <filesystem>
 #include <optional>
-#include <string>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "catalogue/rates_stamp.h"

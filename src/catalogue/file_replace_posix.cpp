@@ -68,14 +68,13 @@ FileContent ReadRegularFile(const std::filesystem::path& path, std::uint64_t max
     if (fd < 0) return Failed(errno == ENOENT ? FileContent::Status::kMissing : FileContent::Status::kFailed);
     FileContent content;
     struct stat info {};
-    if (::fstat(fd, &info) != 0) {
-        content = Failed(FileContent::Status::kFailed);
-    } else if (!S_ISREG(info.st_mode)) {
+    const bool examined = ::fstat(fd, &info) == 0;
+    if (examined && !S_ISREG(info.st_mode)) {
         content.status = FileContent::Status::kNotRegular;
-    } else if (static_cast<std::uint64_t>(info.st_size) > maxBytes) {
+    } else if (examined && static_cast<std::uint64_t>(info.st_size) > maxBytes) {
         content.status = FileContent::Status::kTooLarge;
         content.size = static_cast<std::uint64_t>(info.st_size);
-    } else if (!ReadAll(fd, content.bytes, static_cast<std::size_t>(info.st_size))) {
+    } else if (!examined || !ReadAll(fd, content.bytes, static_cast<std::size_t>(info.st_size))) {
         content = Failed(FileContent::Status::kFailed);
     } else {
         content.status = FileContent::Status::kRead;

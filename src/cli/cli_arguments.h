@@ -21,9 +21,9 @@ struct CliArguments {
     std::optional<int> angleUnit;           // --angle deg|rad|grad as 1, 2, 3
     // --file FILE: eval calculates that formula file.
     std::optional<std::string> formulaFile;
-    bool details = false;                   // --details
-    std::optional<std::string> server;      // --server URL
-    std::optional<std::string> ratesUrl;    // --rates-url URL
+    bool details = false;                 // --details
+    std::optional<std::string> server;    // --server URL
+    std::optional<std::string> ratesUrl;  // --rates-url URL
 };
 
 // The parsed arguments, or the reason they make no command.

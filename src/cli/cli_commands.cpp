@@ -171,7 +171,8 @@ private:
     }
 
     // A currency value is only as good as the day of its rate, so the day goes to stderr with it.
-    std::string CurrencyNote(std::int32_t categoryId, std::span<const UnitRecord> units, const UnitChoice& choice) const {
+    std::string CurrencyNote(std::int32_t categoryId, std::span<const UnitRecord> units,
+                             const UnitChoice& choice) const {
         if (categoryId != category_id::kCurrency) return "";
         std::vector<std::string> names{units[choice.sourceRow].name.Text()};
         if (choice.destinationRow) names.push_back(units[*choice.destinationRow].name.Text());

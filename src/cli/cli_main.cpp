@@ -7,9 +7,9 @@
 #include "app/data_paths.h"
 #include "cli/cli_commands.h"
 #include "cli/short_run_heap.h"
-#include "convert/environment_number_locale.h"
 #include "cli/utf8_arguments.h"
 #include "cli/window_profile.h"
+#include "convert/environment_number_locale.h"
 
 namespace {
 
@@ -23,7 +23,8 @@ int main(int argc, char* argv[]) {
     const std::vector<std::string> args = quantora::Utf8Arguments(argc, argv);
     const quantora::WindowProfile profile = quantora::OpenWindowProfile();
     if (profile.problem) Write(stderr, "quantora-cli: " + *profile.problem + "\n");
-    const quantora::CliEnvironment environment{*profile.store, quantora::ChooseDataFolder(quantora::ExecutableFolder()).folder,
+    const quantora::CliEnvironment environment{*profile.store,
+                                               quantora::ChooseDataFolder(quantora::ExecutableFolder()).folder,
                                                quantora::EnvironmentNumberLocale()};
     const quantora::CliOutcome outcome = quantora::RunCli(args, environment);
     Write(stdout, outcome.out);

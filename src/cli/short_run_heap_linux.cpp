@@ -1,11 +1,11 @@
-#include "cli/short_run_heap.h"
-
 #include <malloc.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
+
+#include "cli/short_run_heap.h"
 
 namespace quantora {
 

@@ -44,7 +44,8 @@ void AppendDigit(std::string& text, int digit, const Place& place) {
 // The symbols in ascending order of value: the seven letters, then the six thousands forms.
 constexpr std::string_view kLetters = "IVXLCDM";
 constexpr std::string_view kThousandsLetters = "VXLCDM";
-constexpr std::array<std::int64_t, 13> kValues{1, 5, 10, 50, 100, 500, 1000, 5000, 10000, 50000, 100000, 500000, 1000000};
+constexpr std::array<std::int64_t, 13> kValues{1,    5,     10,    50,     100,    500,    1000,
+                                               5000, 10000, 50000, 100000, 500000, 1000000};
 constexpr std::size_t kNoSymbol = kValues.size();
 
 char Upper(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; }

@@ -131,8 +131,9 @@ private:
     // thousands.
     std::optional<std::string> Number(const Mantissa& mantissa, std::string_view written, bool scientific,
                                       std::string& error) const {
-        const Form local = scientific ? Form{decimal_, {}, 0}
-                                      : Form{decimal_, group_, static_cast<std::size_t>(std::max(locale_.groupingSize, 0))};
+        const Form local = scientific
+                               ? Form{decimal_, {}, 0}
+                               : Form{decimal_, group_, static_cast<std::size_t>(std::max(locale_.groupingSize, 0))};
         if (std::optional<std::string> read = ReadAs(mantissa, local)) return read;
         if (std::optional<std::string> plain = ReadAs(mantissa, {kPoint, {}, 0})) return plain;
         if (std::optional<std::string> comma = ReadAs(mantissa, {kComma, {}, 0})) return comma;

@@ -19,10 +19,10 @@ class FormulaParser;
 
 // Everything one conversion run reads. Rows are the entries of the current category's unit table.
 struct ConversionInput {
-    std::string_view typed;                       // the value field, as typed, in UTF-8
+    std::string_view typed;  // the value field, as typed, in UTF-8
     std::int32_t categoryId = 0;
-    std::span<const UnitRecord> units;            // the category's unit table, in list order
-    std::optional<std::size_t> sourceRow;         // the selected source row
+    std::span<const UnitRecord> units;     // the category's unit table, in list order
+    std::optional<std::size_t> sourceRow;  // the selected source row
     AngleUnit angleMode = AngleUnit::kDegrees;
     std::span<const TemperatureRecord> temperatures;
     std::span<const CurrencyRecord> currencies;

@@ -19,5 +19,4 @@ void AddHelpKey(QWidget& window, WindowLaunchers& launchers, std::string_view pa
 // A refusal in a message box over `window`, so the user learns why the text was not taken.
 void ShowRefusal(QWidget& window, const std::string& refusal);
 
-
 }  // namespace quantora

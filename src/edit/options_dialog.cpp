@@ -67,10 +67,7 @@ void ShowMarks(QListWidget& list, const std::vector<bool>& marks) {
 
 dlgOptions::dlgOptions(ProfileStore& profile, const std::filesystem::path& dataFolder, WindowLaunchers& launchers,
                        QWidget* parent)
-    : QDialog(parent),
-      profile_(profile),
-      dataFolder_(dataFolder),
-      launchers_(launchers) {
+    : QDialog(parent), profile_(profile), dataFolder_(dataFolder), launchers_(launchers) {
     setWindowTitle(QStringLiteral("Options"));
     DialogLayout layout(*this);
     resize(layout.Map({0, 0, 320, 240}).size());
@@ -99,7 +96,8 @@ void dlgOptions::CreateSettings(DialogLayout& layout) {
 }
 
 void dlgOptions::CreateLists(DialogLayout& layout) {
-    display_ = &layout.Add<QGroupBox>(standard_id::kStatic, QStringLiteral("Categories and units to display:"), {7, 89, 306, 124});
+    display_ = &layout.Add<QGroupBox>(standard_id::kStatic, QStringLiteral("Categories and units to display:"),
+                                      {7, 89, 306, 124});
     DialogLayout inside(*display_);
     inside.Add<QLabel>(standard_id::kStatic, QStringLiteral("Categories:"), {6, 11, 60, 8});
     inside.Add<QLabel>(standard_id::kStatic, QStringLiteral("Units:"), {158, 11, 60, 8});

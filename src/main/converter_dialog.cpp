@@ -169,12 +169,9 @@ QString Shortened(const QFontMetrics& metrics, const QString& text, int room) {
 
 }  // namespace
 
-CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path& dataFolder,
-                             WindowLaunchers& launchers, QWidget* parent)
-    : QDialog(parent),
-      profile_(profile),
-      launchers_(launchers),
-      model_(profile, dataFolder) {
+CConverterDlg::CConverterDlg(ProfileStore& profile, const std::filesystem::path& dataFolder, WindowLaunchers& launchers,
+                             QWidget* parent)
+    : QDialog(parent), profile_(profile), launchers_(launchers), model_(profile, dataFolder) {
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint |
                    Qt::WindowCloseButtonHint);
     setWindowTitle(QString::fromUtf8(kProgramName));
@@ -408,8 +405,8 @@ void CConverterDlg::ShowAngleChoices(const CategorySelection& selection) {
     for (QAbstractButton* radio : angleChoice_->buttons()) radio->setVisible(selection.angleChoicesShown);
     if (!selection.angleChoicesShown) return;
     // An unknown mode checks none.
-    CheckOnly(*angleChoice_, selection.checkedAngle == 0 ? std::nullopt
-                                                         : std::optional(id::kDegrees + selection.checkedAngle - 1));
+    CheckOnly(*angleChoice_,
+              selection.checkedAngle == 0 ? std::nullopt : std::optional(id::kDegrees + selection.checkedAngle - 1));
 }
 
 void CConverterDlg::FillUnitLists() {

@@ -40,7 +40,8 @@ bool TakeStamp(const MasterText& rates, std::size_t i, ImportResult<CurrencyReco
             ? std::nullopt
             : MakeRatesStampRecord({std::string(rest.substr(0, semicolon)), std::string(rest.substr(semicolon + 1))});
     if (!stamp) {
-        result.errors.push_back(rates.Fault(i, "a rates stamp is \"#rates;YYYY-MM-DD;source\", short enough for a name"));
+        result.errors.push_back(
+            rates.Fault(i, "a rates stamp is \"#rates;YYYY-MM-DD;source\", short enough for a name"));
         return true;
     }
     result.records.push_back(*stamp);

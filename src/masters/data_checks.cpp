@@ -1,8 +1,8 @@
 #include "masters/data_checks.h"
 
 #include <algorithm>
-#include <cmath>
 #include <array>
+#include <cmath>
 #include <map>
 #include <optional>
 #include <set>
@@ -253,8 +253,8 @@ std::vector<std::string> CheckCurrencyRates(const UnitImport& units, std::span<c
         if (IsRatesStamp(rate)) continue;
         names.insert(std::string(TrimBlanks(rate.name.Text())));
         if (rate.IsVisible() && !(std::isfinite(rate.rate) && rate.rate > 0)) {
-            errors.push_back(place(rateLines[i], "the rate of \"" + Cp1252ToUtf8(rate.name.Text()) +
-                                                     "\" is not a positive number"));
+            errors.push_back(
+                place(rateLines[i], "the rate of \"" + Cp1252ToUtf8(rate.name.Text()) + "\" is not a positive number"));
         }
     }
     for (std::size_t i = 0; i < units.records.size(); ++i) {

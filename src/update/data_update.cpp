@@ -139,8 +139,7 @@ UpdateRunResult DataUpdate::Run(UpdateView& view) {
         return Finish(view, UpdateOutcome::kBusy, update_text::kBusy, 0);
     }
     if (lock.Status() == FolderLock::State::kFailed) {
-        return Refuse(view, UpdateOutcome::kFailed,
-                      PathText(DataFile(kFolderLockName)) + ": " + lock.Reason(), 0);
+        return Refuse(view, UpdateOutcome::kFailed, PathText(DataFile(kFolderLockName)) + ": " + lock.Reason(), 0);
     }
     return RunLocked(view);
 }
@@ -176,8 +175,7 @@ UpdateRunResult DataUpdate::RunDataFiles(UpdateView& view) {
     FetchLimits listLimits = limits_;
     listLimits.wholeFetch = limits_.WholeFetchTime(InstalledSize(listPath));
     WebGrabClient listClient(listLimits);
-    const bool fetched =
-        listClient.FetchUrl(UpdateRequestUrl(server_, kListStem), body, std::string(kAgent), &view);
+    const bool fetched = listClient.FetchUrl(UpdateRequestUrl(server_, kListStem), body, std::string(kAgent), &view);
     if (listClient.Stopped()) return Finish(view, UpdateOutcome::kStopped, update_text::kStopped, 0);
     if (fetched && ContainsNotFoundText(body)) {
         return Finish(view, UpdateOutcome::kListNotFound, update_text::kListNotFound, 0);
@@ -312,8 +310,7 @@ UpdateRunResult DataUpdate::RunRates(UpdateView& view, UpdateRunResult files) {
     const RatesRewrite& rewritten = std::get<RatesRewrite>(rewrite);
     if (auto error = WriteRecordFile(DataFile(data_file::kCurrencies), rewritten.records)) return fail(*error);
     Step("rates written");
-    const std::string text = "Exchange rates updated: " +
-                             RatesStampText(FindRatesStamp(rewritten.records)) + " (" +
+    const std::string text = "Exchange rates updated: " + RatesStampText(FindRatesStamp(rewritten.records)) + " (" +
                              std::to_string(rewritten.ofTheDay) + " of the day, " + std::to_string(rewritten.older) +
                              " older)";
     const UpdateOutcome outcome =

@@ -153,7 +153,8 @@ private:
 };
 
 bool TouchesUnitFiles(const std::map<std::string, Bytes>& bodies) {
-    return std::ranges::any_of(UnitFiles::kStems, [&](std::string_view stem) { return bodies.contains(std::string(stem)); });
+    return std::ranges::any_of(UnitFiles::kStems,
+                               [&](std::string_view stem) { return bodies.contains(std::string(stem)); });
 }
 
 }  // namespace

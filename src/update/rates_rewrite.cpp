@@ -16,9 +16,24 @@ namespace {
 // Currencies whose central bank holds them at a fixed rate to another; the bank's daily file does
 // not list them, so they move with their anchor rather than going stale.
 constexpr std::array<std::pair<std::string_view, std::string_view>, 18> kPegs{{
-    {"AED", "USD"}, {"SAR", "USD"}, {"BHD", "USD"}, {"OMR", "USD"}, {"JOD", "USD"}, {"QAR", "USD"},
-    {"BSD", "USD"}, {"PAB", "USD"}, {"BMD", "USD"}, {"XCD", "USD"}, {"BBD", "USD"}, {"AWG", "USD"},
-    {"DJF", "USD"}, {"XAF", "EUR"}, {"XOF", "EUR"}, {"BAM", "EUR"}, {"CVE", "EUR"}, {"KMF", "EUR"},
+    {"AED", "USD"},
+    {"SAR", "USD"},
+    {"BHD", "USD"},
+    {"OMR", "USD"},
+    {"JOD", "USD"},
+    {"QAR", "USD"},
+    {"BSD", "USD"},
+    {"PAB", "USD"},
+    {"BMD", "USD"},
+    {"XCD", "USD"},
+    {"BBD", "USD"},
+    {"AWG", "USD"},
+    {"DJF", "USD"},
+    {"XAF", "EUR"},
+    {"XOF", "EUR"},
+    {"BAM", "EUR"},
+    {"CVE", "EUR"},
+    {"KMF", "EUR"},
 }};
 
 std::optional<std::string_view> AnchorOf(std::string_view code) {

@@ -138,13 +138,14 @@ private:
     std::optional<std::string> Take(const Tag& tag) {
         if (!rootSeen_) {
             if (tag.closing || tag.name != kRoot) {
-                return "the root element is <" + std::string(tag.name.substr(0, 40)) + ">, not <" +
-                       std::string(kRoot) + ">";
+                return "the root element is <" + std::string(tag.name.substr(0, 40)) + ">, not <" + std::string(kRoot) +
+                       ">";
             }
             rootSeen_ = true;
         }
         if (tag.closing) {
-            if (open_.empty() || open_.back() != tag.name) return "the element <" + std::string(tag.name.substr(0, 40)) + "> closes out of order";
+            if (open_.empty() || open_.back() != tag.name)
+                return "the element <" + std::string(tag.name.substr(0, 40)) + "> closes out of order";
             open_.pop_back();
             rootClosed_ = open_.empty();
             return std::nullopt;
@@ -159,7 +160,8 @@ private:
     std::optional<std::string> TakeCube(std::string_view attributes) {
         if (const auto time = Attribute(attributes, "time")) {
             if (!IsDate(*time)) return "the day \"" + std::string(time->substr(0, 20)) + "\" is no calendar date";
-            if (!rates_.date.empty() && rates_.date != *time) return std::string("the file gives rates of more than one day");
+            if (!rates_.date.empty() && rates_.date != *time)
+                return std::string("the file gives rates of more than one day");
             rates_.date = *time;
         }
         const auto currency = Attribute(attributes, "currency");

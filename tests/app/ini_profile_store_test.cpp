@@ -57,9 +57,8 @@ TEST(IniProfileStore, AMissingFileReadsAsDefaultsAndIsCreatedWithItsFolder) {
 // A file cut inside a quote: the quote runs to the end and is closed when the file is written again,
 // so what is written after it stays an entry of its own.
 TEST(IniProfileStore, WritesAfterAnUnterminatedQuoteStayEntries) {
-    for (const std::string cut :
-         {"[Settings]\nSaved%20X=\"1,5\n[Selection]\nLength=4", "[Settings]\nSaved%20X=\"a\\", "[Selection]\nSaved%20X=a\\",
-          ";a comment without its line break"}) {
+    for (const std::string cut : {"[Settings]\nSaved%20X=\"1,5\n[Selection]\nLength=4", "[Settings]\nSaved%20X=\"a\\",
+                                  "[Selection]\nSaved%20X=a\\", ";a comment without its line break"}) {
         SCOPED_TRACE(cut);
         test::TempFolder folder;
         const auto file = folder / "profile.ini";

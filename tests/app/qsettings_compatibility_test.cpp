@@ -1,7 +1,6 @@
 // The core store and QSettings must read each other's files: the window writes the profile with
 // QSettings, the command line and the core tests read and write it with the core store.
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 #include <QSettings>

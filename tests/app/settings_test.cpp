@@ -1,6 +1,7 @@
+#include "app/settings.h"
+
 #include <gtest/gtest.h>
 
-#include "app/settings.h"
 #include "support/case_names.h"
 #include "support/test_profile.h"
 

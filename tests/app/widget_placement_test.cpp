@@ -1,9 +1,10 @@
+#include "app/widget_placement.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialog>
 
-#include "app/widget_placement.h"
 #include "support/test_profile.h"
 
 namespace quantora {

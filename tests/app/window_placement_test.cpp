@@ -1,7 +1,8 @@
+#include "app/window_placement.h"
+
 #include <gtest/gtest.h>
 
 #include "app/data_paths.h"
-#include "app/window_placement.h"
 #include "support/test_profile.h"
 
 namespace quantora {
@@ -19,9 +20,9 @@ WindowPlacementRecord Sample() {
 
 TEST(WindowPlacementRecord, EncodesElevenLittleEndianIntegersAtTheirOffsets) {
     const auto bytes = Sample().Encode();
-    const std::pair<std::size_t, std::int32_t> fields[] = {{0, 44},   {4, 2},   {8, 3},    {12, -1},
-                                                           {16, -32000}, {20, -8}, {24, -8},  {28, 100},
-                                                           {32, 200},  {36, 983}, {40, 740}};
+    const std::pair<std::size_t, std::int32_t> fields[] = {{0, 44},      {4, 2},    {8, 3},   {12, -1},
+                                                           {16, -32000}, {20, -8},  {24, -8}, {28, 100},
+                                                           {32, 200},    {36, 983}, {40, 740}};
     for (const auto& [offset, value] : fields) {
         const auto u = static_cast<std::uint32_t>(value);
         EXPECT_EQ(bytes[offset], u & 0xFF) << offset;

@@ -1,7 +1,8 @@
+#include "catalogue/catalogue.h"
+
 #include <gtest/gtest.h>
 
 #include "app/settings.h"
-#include "catalogue/catalogue.h"
 #include "catalogue/record_file.h"
 #include "main/catalogue_reload.h"
 #include "support/record_builders.h"
@@ -19,8 +20,8 @@ CategoryRecord Category(std::int32_t id, const std::string& name, std::uint8_t v
 
 UnitRecord Unit(std::int32_t category, std::int32_t id, const std::string& name, std::uint8_t common = 1,
                 std::uint8_t visible = 1) {
-    return test::WithVisible(test::MakeUnit(category, {.unitId = id, .name = name, .conversionText = "*1", .common = common != 0}),
-                             visible);
+    return test::WithVisible(
+        test::MakeUnit(category, {.unitId = id, .name = name, .conversionText = "*1", .common = common != 0}), visible);
 }
 
 using test::Names;
@@ -31,9 +32,8 @@ protected:
         Write(data_file::kCategories, std::vector{Category(1, "Length"), Category(3, "area"), Category(2, "Mass"),
                                                   Category(19, "Temperature")});
         Write(data_file::kUnits, std::vector{Unit(1, 101, "Meter"), Unit(1, 102, "kilometer"),
-                                             Unit(1, 103, "Fathom", 0), Unit(1, 104, "Inch"),
-                                             Unit(2, 101, "Kilogram"), Unit(2, 102, "Grain", 0),
-                                             Unit(3, 101, "Square meter")});
+                                             Unit(1, 103, "Fathom", 0), Unit(1, 104, "Inch"), Unit(2, 101, "Kilogram"),
+                                             Unit(2, 102, "Grain", 0), Unit(3, 101, "Square meter")});
         const TemperatureRecord t = test::MakeTemperature(101, 102, "");
         Write(data_file::kTemperatures, std::vector{t, test::WithVisible(t, 0)});
         const CurrencyRecord euro = test::MakeCurrency("Euro", 1.1);
@@ -74,7 +74,8 @@ TEST_F(CatalogueTest, CommonUnitsModeLeavesOutUnitsThatAreNotCommon) {
 }
 
 TEST_F(CatalogueTest, HiddenUnitIsSkippedEvenWhenCommon) {
-    Write(data_file::kUnits, std::vector{Unit(1, 101, "Meter"), Unit(1, 102, "Mile", 1, 0), Unit(1, 103, "Yard", 1, 2)});
+    Write(data_file::kUnits,
+          std::vector{Unit(1, 101, "Meter"), Unit(1, 102, "Mile", 1, 0), Unit(1, 103, "Yard", 1, 2)});
     Load();
     EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Meter"}));
 }
@@ -83,7 +84,8 @@ TEST_F(CatalogueTest, UserUnitsAndCategoriesMergeIntoTheAlphabeticalOrder) {
     Write(data_file::kCustomCategories, std::vector{Category(1002, "Beauty"), Category(1003, "Zeal", 0)});
     Write(data_file::kCustomUnits, std::vector{Unit(1, 201, "Hand"), Unit(1002, 101, "Smile")});
     Load();
-    EXPECT_EQ(Names(catalogue_.Categories()), (std::vector<std::string>{"area", "Beauty", "Length", "Mass", "Temperature"}));
+    EXPECT_EQ(Names(catalogue_.Categories()),
+              (std::vector<std::string>{"area", "Beauty", "Length", "Mass", "Temperature"}));
     EXPECT_EQ(Names(catalogue_.Units(1)), (std::vector<std::string>{"Fathom", "Hand", "Inch", "kilometer", "Meter"}));
     EXPECT_EQ(catalogue_.FindUnitRow(1, 201), 1u);
     EXPECT_EQ(Names(catalogue_.Units(1002)), (std::vector<std::string>{"Smile"}));
@@ -147,8 +149,10 @@ TEST_F(CatalogueTest, AnEmptyCategoryOrUnitFileIsADataError) {
 }
 
 TEST_F(CatalogueTest, MissingRequiredFileStopsTheLoadThere) {
-    const std::pair<std::string_view, std::size_t> cases[] = {
-        {data_file::kCategories, 0}, {data_file::kUnits, 4}, {data_file::kTemperatures, 4}, {data_file::kCurrencies, 4}};
+    const std::pair<std::string_view, std::size_t> cases[] = {{data_file::kCategories, 0},
+                                                              {data_file::kUnits, 4},
+                                                              {data_file::kTemperatures, 4},
+                                                              {data_file::kCurrencies, 4}};
     for (const auto& [file, categories] : cases) {
         SetUp();
         std::filesystem::remove(folder_ / file);

@@ -1,9 +1,10 @@
+#include "catalogue/records.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "catalogue/record_file.h"
-#include "catalogue/records.h"
 #include "support/temp_folder.h"
 
 namespace quantora {
@@ -18,7 +19,8 @@ std::array<std::uint8_t, N> Pattern(std::uint8_t seed) {
 }
 
 std::int32_t I32At(std::span<const std::uint8_t> b, std::size_t o) {
-    return static_cast<std::int32_t>(b[o] | b[o + 1] << 8 | b[o + 2] << 16 | static_cast<std::uint32_t>(b[o + 3]) << 24);
+    return static_cast<std::int32_t>(b[o] | b[o + 1] << 8 | b[o + 2] << 16 |
+                                     static_cast<std::uint32_t>(b[o + 3]) << 24);
 }
 
 template <std::size_t N>

@@ -14,10 +14,14 @@ namespace {
 TEST(Cp1252, DecodesEveryRangeIncludingTheOnesThatDifferFromLatin1) {
     const std::pair<std::string, std::string> cases[] = {
         {"Meter", "Meter"},
-        {"\xB0" "C", "°C"},
+        {"\xB0"
+         "C",
+         "°C"},
         {"\xB5m", "µm"},
         {"\xC5ngstr\xF6m", "Ångström"},
-        {"R\xE9" "aumur", "Réaumur"},
+        {"R\xE9"
+         "aumur",
+         "Réaumur"},
         {"\x80", "€"},
         {"\x89", "‰"},
         {"\x9F", "Ÿ"},
@@ -43,9 +47,15 @@ TEST(NameOrder, IgnoresCaseAndSortsAccentsWithTheirLetter) {
     EXPECT_LT(CompareNames("apple", "Banana"), 0);
     EXPECT_LT(CompareNames("Banana", "cherry"), 0);
     EXPECT_LT(CompareNames("Inch", "inches"), 0);
-    EXPECT_LT(CompareNames("\xC5ngstr\xF6m", "Bar"), 0);   // Ångström beside A, not after Z
-    EXPECT_GT(CompareNames("R\xE9" "aumur", "Rankine"), 0);  // Réaumur after Rankine (e > a)
-    EXPECT_LT(CompareNames("R\xE9" "aumur", "Rod"), 0);
+    EXPECT_LT(CompareNames("\xC5ngstr\xF6m", "Bar"), 0);  // Ångström beside A, not after Z
+    EXPECT_GT(CompareNames("R\xE9"
+                           "aumur",
+                           "Rankine"),
+              0);  // Réaumur after Rankine (e > a)
+    EXPECT_LT(CompareNames("R\xE9"
+                           "aumur",
+                           "Rod"),
+              0);
     EXPECT_EQ(CompareNames("same", "same"), 0);
     EXPECT_LT(CompareNames("Gram", "Gram-force"), 0);
 }
@@ -56,8 +66,8 @@ TEST(NameOrder, InsertPositionFollowsEqualNames) {
     const std::vector<std::string> names{"apple", "Banana", "BANANA", "cherry"};
     std::vector<CategoryRecord> records(names.size());
     for (std::size_t i = 0; i < names.size(); ++i) ASSERT_FALSE(records[i].name.Assign(names[i], "name"));
-    const std::pair<const char*, std::size_t> cases[] = {
-        {"banana", 3}, {"Avocado", 1}, {"\xC5ngstr\xF6m", 0}, {"APPLE", 1}, {"zebra", 4}, {"Cherry pie", 4}};
+    const std::pair<const char*, std::size_t> cases[] = {{"banana", 3}, {"Avocado", 1}, {"\xC5ngstr\xF6m", 0},
+                                                         {"APPLE", 1},  {"zebra", 4},   {"Cherry pie", 4}};
     for (const auto& [name, position] : cases) {
         EXPECT_EQ(SortedInsertPosition(names, name), position) << name;
         EXPECT_EQ(SortedRecordPosition(records, name), position) << name;

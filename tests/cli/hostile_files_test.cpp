@@ -112,9 +112,9 @@ TEST(CliHostileFiles, EveryRunEndsAndSaysWhatItRefused) {
         std::ofstream(folder / "kept.txt") << kKept;
         Apply(c.damage, folder / c.file, folder / "kept.txt");
 
-        const std::string command = "cd " + folder.Path().string() + " && XDG_CONFIG_HOME=" +
-                                    (folder / "config").string() + " env -u LC_ALL -u LC_NUMERIC -u LANG timeout 20 ./quantora-cli " + c.args +
-                                    " >out.txt 2>err.txt";
+        const std::string command =
+            "cd " + folder.Path().string() + " && XDG_CONFIG_HOME=" + (folder / "config").string() +
+            " env -u LC_ALL -u LC_NUMERIC -u LANG timeout 20 ./quantora-cli " + c.args + " >out.txt 2>err.txt";
         const int status = std::system(command.c_str());
         ASSERT_TRUE(WIFEXITED(status));
         EXPECT_EQ(WEXITSTATUS(status), c.exitCode) << Read(folder / "err.txt");

@@ -19,8 +19,12 @@ using test::MakeElement;
 
 // Every element has the same properties but its description.
 ElementRecord Element(std::int32_t number, const std::string& name, const std::string& symbol) {
-    return MakeElement({.atomicNumber = number, .name = name, .symbol = symbol, .density = "7.31",
-                        .oxidationStates = "+2,+4", .description = "Descr. of " + name});
+    return MakeElement({.atomicNumber = number,
+                        .name = name,
+                        .symbol = symbol,
+                        .density = "7.31",
+                        .oxidationStates = "+2,+4",
+                        .description = "Descr. of " + name});
 }
 
 struct ListCase {
@@ -33,11 +37,12 @@ struct ListCase {
 class ListCommandsTest : public testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(WriteRecordFile(data_ / "consts.dat",
-                                  std::vector{MakeConstant("speed of light in vacuum", "299 792 458", "(exact)"),
-                                              MakeConstant("\xC5ngstr\xF6m star", "1.000 014 95 e-10", "0.000 000 90 e-10"),
-                                              MakeConstant("Light year", "9.46 e15", "")}),
-                  std::nullopt);
+        ASSERT_EQ(
+            WriteRecordFile(data_ / "consts.dat",
+                            std::vector{MakeConstant("speed of light in vacuum", "299 792 458", "(exact)"),
+                                        MakeConstant("\xC5ngstr\xF6m star", "1.000 014 95 e-10", "0.000 000 90 e-10"),
+                                        MakeConstant("Light year", "9.46 e15", "")}),
+            std::nullopt);
         ASSERT_EQ(WriteRecordFile(data_ / "element.dat",
                                   std::vector{Element(50, "Tin", "Sn"), Element(85, "Astatine", "At"),
                                               Element(78, "Platinum", "Pt"), Element(26, "Iron", "Fe")}),

@@ -51,30 +51,33 @@ TEST_P(GroupDigitsTest, GivesTheLocaleForm) {
     EXPECT_EQ(GroupDigits(c.text, c.fractionDigits, c.locale), c.expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Locales, GroupDigitsTest,
-    testing::Values(GroupCase{"1234.500000", 6, test::EnglishLocale(), "1,234.500000"},
-                    GroupCase{"1234.500000", 6, test::GermanLocale(), "1.234,500000"},
-                    GroupCase{"1234.500000", 6, test::UngroupedLocale(), "1234.500000"},
-                    GroupCase{"999999999.000000", 6, test::EnglishLocale(), "999,999,999.000000"},
-                    GroupCase{"123", 0, test::EnglishLocale(), "123"},
-                    GroupCase{"1234567", 0, test::GermanLocale(), "1.234.567"},
-                    GroupCase{"1234567", 0, IndianStyle(), "1\xC2\xA0" "23\xC2\xA0" "45\xC2\xA0" "67"},
-                    GroupCase{"-1234.5", 1, test::EnglishLocale(), "-1,234.5"},
-                    GroupCase{"0.500000", 6, WithoutLeadingZero(), ",500000"},
-                    GroupCase{"00012", 0, test::EnglishLocale(), "12"}));
+INSTANTIATE_TEST_SUITE_P(Locales, GroupDigitsTest,
+                         testing::Values(GroupCase{"1234.500000", 6, test::EnglishLocale(), "1,234.500000"},
+                                         GroupCase{"1234.500000", 6, test::GermanLocale(), "1.234,500000"},
+                                         GroupCase{"1234.500000", 6, test::UngroupedLocale(), "1234.500000"},
+                                         GroupCase{"999999999.000000", 6, test::EnglishLocale(), "999,999,999.000000"},
+                                         GroupCase{"123", 0, test::EnglishLocale(), "123"},
+                                         GroupCase{"1234567", 0, test::GermanLocale(), "1.234.567"},
+                                         GroupCase{"1234567", 0, IndianStyle(),
+                                                   "1\xC2\xA0"
+                                                   "23\xC2\xA0"
+                                                   "45\xC2\xA0"
+                                                   "67"},
+                                         GroupCase{"-1234.5", 1, test::EnglishLocale(), "-1,234.5"},
+                                         GroupCase{"0.500000", 6, WithoutLeadingZero(), ",500000"},
+                                         GroupCase{"00012", 0, test::EnglishLocale(), "12"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    Rounding, GroupDigitsTest,
-    testing::Values(GroupCase{"1234.5", 0, test::EnglishLocale(), "1,235"},
-                    GroupCase{"1234.44", 1, test::EnglishLocale(), "1,234.4"},
-                    GroupCase{"999.96", 1, test::EnglishLocale(), "1,000.0"},
-                    GroupCase{"12", 3, test::EnglishLocale(), "12.000"},
-                    GroupCase{"12.", 2, test::EnglishLocale(), "12.00"},
-                    // The count of places is taken from the locale's separator in the text.
-                    GroupCase{"1234,25", kFractionDigitsOfText, test::GermanLocale(), "1234,25"},
-                    GroupCase{"1234.25", kFractionDigitsOfText, test::GermanLocale(), "1.234"},
-                    GroupCase{"1234.25", kFractionDigitsOfText, test::EnglishLocale(), "1,234.25"}));
+INSTANTIATE_TEST_SUITE_P(Rounding, GroupDigitsTest,
+                         testing::Values(GroupCase{"1234.5", 0, test::EnglishLocale(), "1,235"},
+                                         GroupCase{"1234.44", 1, test::EnglishLocale(), "1,234.4"},
+                                         GroupCase{"999.96", 1, test::EnglishLocale(), "1,000.0"},
+                                         GroupCase{"12", 3, test::EnglishLocale(), "12.000"},
+                                         GroupCase{"12.", 2, test::EnglishLocale(), "12.00"},
+                                         // The count of places is taken from the locale's separator in the text.
+                                         GroupCase{"1234,25", kFractionDigitsOfText, test::GermanLocale(), "1234,25"},
+                                         GroupCase{"1234.25", kFractionDigitsOfText, test::GermanLocale(), "1.234"},
+                                         GroupCase{"1234.25", kFractionDigitsOfText, test::EnglishLocale(),
+                                                   "1,234.25"}));
 
 INSTANTIATE_TEST_SUITE_P(
     ExponentsAndNegatives, GroupDigitsTest,
@@ -93,10 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
                     GroupCase{"Error", 6, test::EnglishLocale(), "Error"},
                     GroupCase{"inf", 6, test::EnglishLocale(), "inf"},
                     GroupCase{"-inf", 6, test::EnglishLocale(), "-inf"},
-                    GroupCase{"nan", 6, test::EnglishLocale(), "nan"},
-                    GroupCase{"e5", 0, test::EnglishLocale(), "e5"},
-                    GroupCase{"+12", 0, test::EnglishLocale(), "+12"},
-                    GroupCase{".5", 1, test::EnglishLocale(), ".5"},
+                    GroupCase{"nan", 6, test::EnglishLocale(), "nan"}, GroupCase{"e5", 0, test::EnglishLocale(), "e5"},
+                    GroupCase{"+12", 0, test::EnglishLocale(), "+12"}, GroupCase{".5", 1, test::EnglishLocale(), ".5"},
                     GroupCase{"1 234", 0, test::EnglishLocale(), "1 234"},
                     GroupCase{"--1", 0, test::EnglishLocale(), "--1"}));
 

@@ -59,57 +59,58 @@ constexpr auto kGeneral = FormatVariant::kGeneral;
 constexpr auto kSymbolsFirst = FormatVariant::kSymbolsFirst;
 constexpr auto kFixedOnly = FormatVariant::kFixedOnly;
 
-INSTANTIATE_TEST_SUITE_P(
-    Standard, FormatResultTest,
-    testing::Values(FormatCase{2e12, kGeneral, "", {}, ">>"}, FormatCase{1e12, kGeneral, "", {}, "1.000000e+012"},
-                    FormatCase{1e-9, kGeneral, "", {}, "1.000000e-009"},
-                    FormatCase{5e-7, kGeneral, "", {}, "5.000000e-007"},
-                    FormatCase{0.5, kGeneral, "", {}, "0.500000"},
-                    FormatCase{999999999, kGeneral, "", {}, "999,999,999.000000"},
-                    FormatCase{1e9, kGeneral, "", {}, "1.000000e+009"},
-                    FormatCase{1234.5, kGeneral, "", {}, "1,234.500000"},
-                    FormatCase{1.2345678901e10, kGeneral, "", {}, "1.234568e+010"},
-                    FormatCase{1e-6, kGeneral, "", {}, "1.000000e-006"},
-                    FormatCase{1.5e100, kGeneral, "", {{"Max", "1e300"}}, "1.500000e+100"},
-                    FormatCase{1234.5, kGeneral, "", {{"Seperator", "0"}}, "1234.500000"},
-                    FormatCase{3.14159, kGeneral, "", {{"Decimal", "2"}}, "3.14"},
-                    FormatCase{2.5, kGeneral, "", {{"Decimal", "0"}}, "3"},
-                    FormatCase{1.7e-7, kGeneral, "", {{"Decimal", "0"}}, "2e-007"}));
+INSTANTIATE_TEST_SUITE_P(Standard, FormatResultTest,
+                         testing::Values(FormatCase{2e12, kGeneral, "", {}, ">>"},
+                                         FormatCase{1e12, kGeneral, "", {}, "1.000000e+012"},
+                                         FormatCase{1e-9, kGeneral, "", {}, "1.000000e-009"},
+                                         FormatCase{5e-7, kGeneral, "", {}, "5.000000e-007"},
+                                         FormatCase{0.5, kGeneral, "", {}, "0.500000"},
+                                         FormatCase{999999999, kGeneral, "", {}, "999,999,999.000000"},
+                                         FormatCase{1e9, kGeneral, "", {}, "1.000000e+009"},
+                                         FormatCase{1234.5, kGeneral, "", {}, "1,234.500000"},
+                                         FormatCase{1.2345678901e10, kGeneral, "", {}, "1.234568e+010"},
+                                         FormatCase{1e-6, kGeneral, "", {}, "1.000000e-006"},
+                                         FormatCase{1.5e100, kGeneral, "", {{"Max", "1e300"}}, "1.500000e+100"},
+                                         FormatCase{1234.5, kGeneral, "", {{"Seperator", "0"}}, "1234.500000"},
+                                         FormatCase{3.14159, kGeneral, "", {{"Decimal", "2"}}, "3.14"},
+                                         FormatCase{2.5, kGeneral, "", {{"Decimal", "0"}}, "3"},
+                                         FormatCase{1.7e-7, kGeneral, "", {{"Decimal", "0"}}, "2e-007"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    ErrorsAndOrder, FormatResultTest,
-    testing::Values(
-        // An evaluation error replaces the number, but a symbol still replaces the error.
-        FormatCase{5, kGeneral, " Divide by zero!", {}, "Error"}, FormatCase{1e-10, kGeneral, "x", {}, "<<"},
-        FormatCase{0, kGeneral, "x", {}, "Error"},
-        FormatCase{5e12, kGeneral, "x", {}, ">>"},
-        // The error text counts for the general method only.
-        FormatCase{5, kSymbolsFirst, "x", {}, "5.000000"},
-        // A numeric symbol is grouped only when symbols come before grouping.
-        FormatCase{1e-10, kGeneral, "", {{"SmallSymbol", "10000"}}, "10000"},
-        FormatCase{1e-10, kSymbolsFirst, "", {{"SmallSymbol", "10000"}}, "10,000.000000"},
-        // Not a number: Min 0 makes nothing small.
-        FormatCase{1e-300, kGeneral, "", {{"Min", "abc"}}, "1.000000e-300"},
-        FormatCase{0.5, kGeneral, "", {{"ExpMin", ""}}, "0.500000"}));
+INSTANTIATE_TEST_SUITE_P(ErrorsAndOrder, FormatResultTest,
+                         testing::Values(
+                             // An evaluation error replaces the number, but a symbol still replaces the error.
+                             FormatCase{5, kGeneral, " Divide by zero!", {}, "Error"},
+                             FormatCase{1e-10, kGeneral, "x", {}, "<<"}, FormatCase{0, kGeneral, "x", {}, "Error"},
+                             FormatCase{5e12, kGeneral, "x", {}, ">>"},
+                             // The error text counts for the general method only.
+                             FormatCase{5, kSymbolsFirst, "x", {}, "5.000000"},
+                             // A numeric symbol is grouped only when symbols come before grouping.
+                             FormatCase{1e-10, kGeneral, "", {{"SmallSymbol", "10000"}}, "10000"},
+                             FormatCase{1e-10, kSymbolsFirst, "", {{"SmallSymbol", "10000"}}, "10,000.000000"},
+                             // Not a number: Min 0 makes nothing small.
+                             FormatCase{1e-300, kGeneral, "", {{"Min", "abc"}}, "1.000000e-300"},
+                             FormatCase{0.5, kGeneral, "", {{"ExpMin", ""}}, "0.500000"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    FixedOnly, FormatResultTest,
-    testing::Values(FormatCase{1e-10, kFixedOnly, "", {}, "<<"}, FormatCase{5e-7, kFixedOnly, "", {}, "0.000001"},
-                    FormatCase{1234.5, kFixedOnly, "", {}, "1,234.500000"},
-                    FormatCase{5e10, kFixedOnly, "", {}, "50,000,000,000.000000"},
-                    FormatCase{2e12, kFixedOnly, "", {}, ">>"},
-                    // The symbols test the number as printed: 0.4999999 prints as 0.500000.
-                    FormatCase{0.4999999, kFixedOnly, "", {{"Min", "0.5"}}, "0.500000"},
-                    FormatCase{0.4999999, kGeneral, "", {{"Min", "0.5"}}, "<<"},
-                    FormatCase{kInf, kFixedOnly, "", {}, ">>"}, FormatCase{kNan, kFixedOnly, "", {}, "nan"},
-                    FormatCase{3.14159, kFixedOnly, "x", {{"Decimal", "3"}}, "3.142"}));
+INSTANTIATE_TEST_SUITE_P(FixedOnly, FormatResultTest,
+                         testing::Values(FormatCase{1e-10, kFixedOnly, "", {}, "<<"},
+                                         FormatCase{5e-7, kFixedOnly, "", {}, "0.000001"},
+                                         FormatCase{1234.5, kFixedOnly, "", {}, "1,234.500000"},
+                                         FormatCase{5e10, kFixedOnly, "", {}, "50,000,000,000.000000"},
+                                         FormatCase{2e12, kFixedOnly, "", {}, ">>"},
+                                         // The symbols test the number as printed: 0.4999999 prints as 0.500000.
+                                         FormatCase{0.4999999, kFixedOnly, "", {{"Min", "0.5"}}, "0.500000"},
+                                         FormatCase{0.4999999, kGeneral, "", {{"Min", "0.5"}}, "<<"},
+                                         FormatCase{kInf, kFixedOnly, "", {}, ">>"},
+                                         FormatCase{kNan, kFixedOnly, "", {}, "nan"},
+                                         FormatCase{3.14159, kFixedOnly, "x", {{"Decimal", "3"}}, "3.142"}));
 
-INSTANTIATE_TEST_SUITE_P(
-    NonFinite, FormatResultTest,
-    testing::Values(FormatCase{kNan, kGeneral, "", {}, "nan"}, FormatCase{kNan, kSymbolsFirst, "", {}, "nan"},
-                    FormatCase{kInf, kGeneral, "", {}, ">>"}, FormatCase{-kInf, kGeneral, "", {}, ">>"},
-                    FormatCase{kInf, kGeneral, "", {{"Max", "1e999"}}, "inf"},
-                    FormatCase{-kInf, kSymbolsFirst, "", {{"Max", "1e999"}}, "-inf"}));
+INSTANTIATE_TEST_SUITE_P(NonFinite, FormatResultTest,
+                         testing::Values(FormatCase{kNan, kGeneral, "", {}, "nan"},
+                                         FormatCase{kNan, kSymbolsFirst, "", {}, "nan"},
+                                         FormatCase{kInf, kGeneral, "", {}, ">>"},
+                                         FormatCase{-kInf, kGeneral, "", {}, ">>"},
+                                         FormatCase{kInf, kGeneral, "", {{"Max", "1e999"}}, "inf"},
+                                         FormatCase{-kInf, kSymbolsFirst, "", {{"Max", "1e999"}}, "-inf"}));
 
 // The symbols stand for magnitudes too small or too large to show, in every variant: zero and
 // negative values are printed like positive ones. Zero, and whatever rounds to it, is a plain
@@ -151,9 +152,9 @@ TEST_P(DecimalSettingTest, IsSanitised) {
 
 INSTANTIATE_TEST_SUITE_P(Texts, DecimalSettingTest,
                          testing::Values(DecimalCase{"2", 2}, DecimalCase{"0", 0}, DecimalCase{"30", 30},
-                                         DecimalCase{"06", 6}, DecimalCase{"31", 30}, DecimalCase{"40", 30}, DecimalCase{"-1", 6},
-                                         DecimalCase{"6f%s%n", 6}, DecimalCase{"%n", 6}, DecimalCase{"", 6},
-                                         DecimalCase{" 3", 6}, DecimalCase{"2.5", 6},
+                                         DecimalCase{"06", 6}, DecimalCase{"31", 30}, DecimalCase{"40", 30},
+                                         DecimalCase{"-1", 6}, DecimalCase{"6f%s%n", 6}, DecimalCase{"%n", 6},
+                                         DecimalCase{"", 6}, DecimalCase{" 3", 6}, DecimalCase{"2.5", 6},
                                          DecimalCase{"99999999999", 30}));
 
 TEST(FormatSettingsTest, DefaultsWhenTheProfileIsEmpty) {
@@ -169,9 +170,13 @@ TEST(FormatSettingsTest, DefaultsWhenTheProfileIsEmpty) {
 }
 
 TEST(FormatSettingsTest, ReadsWhatIsStored) {
-    const FormatSettings settings =
-        SettingsFrom({{"Min", " 0.5xyz"}, {"Max", "2E3"}, {"SmallSymbol", "tiny"}, {"BigSymbol", ""},
-                      {"ExpMin", "-"}, {"ExpMax", "1e999"}, {"Seperator", "2"}});
+    const FormatSettings settings = SettingsFrom({{"Min", " 0.5xyz"},
+                                                  {"Max", "2E3"},
+                                                  {"SmallSymbol", "tiny"},
+                                                  {"BigSymbol", ""},
+                                                  {"ExpMin", "-"},
+                                                  {"ExpMax", "1e999"},
+                                                  {"Seperator", "2"}});
     EXPECT_EQ(settings.min, 0.5);
     EXPECT_EQ(settings.max, 2000);
     EXPECT_EQ(settings.smallSymbol, "tiny");
@@ -199,7 +204,9 @@ struct PrintCase {
     std::string scientific;
 };
 
-void PrintTo(const PrintCase& c, std::ostream* out) { *out << test::CaseNumber(c.r) << " to " << c.decimals << " places"; }
+void PrintTo(const PrintCase& c, std::ostream* out) {
+    *out << test::CaseNumber(c.r) << " to " << c.decimals << " places";
+}
 
 class PrintTest : public testing::TestWithParam<PrintCase> {};
 
@@ -218,8 +225,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PrintCase{-1e-10, 2, "0.00", "-1.00e-010"}, PrintCase{123456789, 1, "123456789.0", "1.2e+008"},
                     PrintCase{1.5e12, 6, "1500000000000.000000", "1.500000e+012"},
                     PrintCase{1.5e300, 1, "15" + std::string(299, '0') + ".0", "1.5e+300"},
-                    PrintCase{-2.5e-300, 2, "0.00", "-2.50e-300"},
-                    PrintCase{5e-324, 0, "0", "5e-324"},
+                    PrintCase{-2.5e-300, 2, "0.00", "-2.50e-300"}, PrintCase{5e-324, 0, "0", "5e-324"},
                     PrintCase{1.0 / 3, 20, "0.33333333333333330000", "3.33333333333333300000e-001"}));
 
 TEST(PrintNonFiniteTest, IsTheSameOnEveryPlatform) {

@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <functional>
-
 #include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
@@ -11,6 +8,8 @@
 #include <QPushButton>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
+#include <functional>
 
 #include "app/settings.h"
 #include "catalogue/unit_data_sets.h"
@@ -158,9 +157,7 @@ TEST_F(EditWindowsTest, EveryWayOfChoosingOkKeepsTheMarks) {
         // A mnemonic presses the button where it is, as this does, and the focus stays in the list.
         {"Alt+O", [](dlgOptions& options) { Get<QPushButton>(options, standard_id::kOk).click(); }},
         {"click",
-         [](dlgOptions& options) {
-             QTest::mouseClick(&Get<QPushButton>(options, standard_id::kOk), Qt::LeftButton);
-         }},
+         [](dlgOptions& options) { QTest::mouseClick(&Get<QPushButton>(options, standard_id::kOk), Qt::LeftButton); }},
     };
     for (const auto& [way, chooseOk] : ways) {
         SCOPED_TRACE(way);

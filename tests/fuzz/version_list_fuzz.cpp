@@ -7,8 +7,8 @@
 #include <cstdlib>
 #include <span>
 
-#include "catalogue/record_file.h"
 #include "app/settings.h"
+#include "catalogue/record_file.h"
 #include "update/list_entry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < list.records.size(); ++i) {
         const ListEntry& entry = list.records[i];
         entry.Encode(again);
-        if (!std::equal(again.begin(), again.end(), bytes.begin() + static_cast<std::ptrdiff_t>(i * ListEntry::kSize))) {
+        if (!std::equal(again.begin(), again.end(),
+                        bytes.begin() + static_cast<std::ptrdiff_t>(i * ListEntry::kSize))) {
             std::abort();
         }
         if (entry.name.Text().size() > 20 || entry.version.Text().size() > 8) std::abort();

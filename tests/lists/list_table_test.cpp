@@ -18,9 +18,9 @@ using test::Names;
 
 TEST(ListTable, LoadsInAlphabeticalOrderIgnoringCase) {
     test::TempFolder folder;
-    const std::vector<ConstantRecord> records{MakeConstant("speed of light", "1"),      MakeConstant("Avogadro", "2"),
-                                              MakeConstant("\xC5ngstr\xF6m star", "3"), MakeConstant("atomic mass", "4"),
-                                              MakeConstant("Boltzmann", "5"),           MakeConstant("Zeta", "6")};
+    const std::vector<ConstantRecord> records{
+        MakeConstant("speed of light", "1"), MakeConstant("Avogadro", "2"),  MakeConstant("\xC5ngstr\xF6m star", "3"),
+        MakeConstant("atomic mass", "4"),    MakeConstant("Boltzmann", "5"), MakeConstant("Zeta", "6")};
     ASSERT_FALSE(WriteConstants(folder / "consts.dat", records));
     const auto table = LoadConstants(folder / "consts.dat");
     EXPECT_TRUE(table.opened);
@@ -31,8 +31,8 @@ TEST(ListTable, LoadsInAlphabeticalOrderIgnoringCase) {
 
 TEST(ListTable, EqualNamesKeepTheirFileOrder) {
     test::TempFolder folder;
-    ASSERT_FALSE(WriteElements(folder / "element.dat",
-                               {MakeElement({2, "Iron", "B"}), MakeElement({1, "Gold", "A"}), MakeElement({3, "Iron", "C"})}));
+    ASSERT_FALSE(WriteElements(folder / "element.dat", {MakeElement({2, "Iron", "B"}), MakeElement({1, "Gold", "A"}),
+                                                        MakeElement({3, "Iron", "C"})}));
     const auto table = LoadElements(folder / "element.dat");
     ASSERT_EQ(table.records.size(), 3u);
     EXPECT_EQ(table.records[1].symbol.Text(), "B");
@@ -55,7 +55,8 @@ TEST(ListTable, EmptyFileIsAnEmptyTableWithoutError) {
 
 TEST(ListTable, TrailingFragmentIsIgnoredAndReported) {
     test::TempFolder folder;
-    ASSERT_FALSE(WriteElements(folder / "element.dat", {MakeElement({26, "Iron", "Fe"}), MakeElement({79, "Gold", "Au"})}));
+    ASSERT_FALSE(
+        WriteElements(folder / "element.dat", {MakeElement({26, "Iron", "Fe"}), MakeElement({79, "Gold", "Au"})}));
     auto bytes = test::ReadBytes(folder / "element.dat");
     bytes.resize(bytes.size() + 100, 'x');
     test::WriteBytes(folder / "element.dat", bytes);

@@ -21,7 +21,9 @@ TEST(ColumnWidthsTest, TheUnitGivesWayFirstThenTheAbbreviationNeverTheValue) {
         {"the unit name gives way", {300, 100, 130, 30, 35}, 400, {170, 100, 130}},
         {"the unit stops at its header, then the abbreviation", {300, 100, 130, 30, 35}, 250, {30, 90, 130}},
         {"both names at their headers", {300, 100, 130, 30, 35}, 195, {30, 35, 130}},
-        {"a value too wide for any room is cut, the names keep their headers", {300, 100, 900, 30, 35}, 400,
+        {"a value too wide for any room is cut, the names keep their headers",
+         {300, 100, 900, 30, 35},
+         400,
          {30, 35, 335}},
         {"a list narrower than the headers", {300, 100, 130, 30, 35}, 50, {30, 35, 0}},
     };

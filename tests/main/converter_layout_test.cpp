@@ -8,19 +8,19 @@
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QImage>
-#include <QPainter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
+#include <QScrollBar>
 #include <QTest>
 #include <QToolTip>
-#include <QScrollBar>
 #include <QTreeWidget>
 #include <algorithm>
 #include <filesystem>
 #include <map>
-#include <utility>
 #include <memory>
+#include <utility>
 
 #include "app/settings.h"
 #include "main/converter_dialog.h"
@@ -184,7 +184,8 @@ std::vector<std::string> InReadingOrder(std::vector<QWidget*> controls) {
     }
     std::vector<std::string> names;
     for (std::vector<QWidget*>& column : columns) {
-        std::ranges::sort(column, {}, [](const QWidget* w) { return std::pair(w->geometry().top(), w->geometry().left()); });
+        std::ranges::sort(column, {},
+                          [](const QWidget* w) { return std::pair(w->geometry().top(), w->geometry().left()); });
         for (const QWidget* control : column) names.push_back(control->objectName().toStdString());
     }
     return names;
@@ -228,7 +229,8 @@ TEST_F(ConverterLayoutTest, EveryPictureButtonShowsItsCaptionAndPicture) {
         painter.end();
         const int w = covered.width();
         const int h = covered.height();
-        for (const QPoint inside : {QPoint(w / 2, 2), QPoint(w / 2, h / 2), QPoint(w / 2, h - 3), QPoint(w - 2, h / 2)}) {
+        for (const QPoint inside :
+             {QPoint(w / 2, 2), QPoint(w / 2, h / 2), QPoint(w / 2, h - 3), QPoint(w - 2, h / 2)}) {
             EXPECT_EQ(qAlpha(covered.pixel(inside)), 255) << inside.x() << "," << inside.y();
         }
         const QImage shown = button->grab().toImage();
@@ -305,8 +307,10 @@ protected:
     static std::vector<int> ColumnEdges(QTreeWidget& list) {
         std::vector<int> edges;
         for (int column = 0; column < 3; ++column)
-            edges.push_back(list.mapTo(list.window(), QPoint(list.header()->sectionViewportPosition(column) +
-                                                                 list.columnWidth(column), 0)).x());
+            edges.push_back(
+                list.mapTo(list.window(),
+                           QPoint(list.header()->sectionViewportPosition(column) + list.columnWidth(column), 0))
+                    .x());
         return edges;
     }
 };
@@ -371,8 +375,8 @@ TEST_F(ShippedDataLayoutTest, CategoryNamesAndLastRowsShowWhole) {
     for (int row = 0; row < categories.count(); ++row) {
         const QListWidgetItem& item = *categories.item(row);
         const QRect place = categories.visualItemRect(&item);
-        const QRect text = categories.fontMetrics().boundingRect(QRect(0, 0, place.width(), 10000),
-                                                                 Qt::TextWordWrap, item.text());
+        const QRect text =
+            categories.fontMetrics().boundingRect(QRect(0, 0, place.width(), 10000), Qt::TextWordWrap, item.text());
         EXPECT_LE(text.width(), place.width()) << item.text().toStdString();
         EXPECT_LE(text.height(), place.height()) << item.text().toStdString();
     }

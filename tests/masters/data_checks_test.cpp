@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "masters/currency_import.h"
 #include "master_fixture.h"
+#include "masters/currency_import.h"
 
 namespace quantora {
 namespace {

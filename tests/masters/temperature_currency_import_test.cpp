@@ -3,9 +3,9 @@
 #include <string>
 #include <vector>
 
+#include "master_fixture.h"
 #include "masters/currency_import.h"
 #include "masters/temperature_import.h"
-#include "master_fixture.h"
 
 namespace quantora {
 namespace {

@@ -15,12 +15,12 @@
 #include <unistd.h>
 #endif
 
+#include "shipped_data.h"
 #include "support/record_builders.h"
 #include "support/temp_folder.h"
 #include "support/update_server.h"
 #include "update/folder_lock.h"
 #include "update/visible_carry_over.h"
-#include "shipped_data.h"
 #include "update_data.h"
 #include "update_test_support.h"
 
@@ -89,8 +89,8 @@ protected:
         EXPECT_EQ(Installed("catcust.dat"), kUserCategories);
     }
 
-    const Bytes kInstalledList = MakeList({{"cat", "5"}, {"item", "5"}, {"temp", "5"}, {"curr", "5"},
-                                           {"consts", "5"}, {"element", "5"}});
+    const Bytes kInstalledList =
+        MakeList({{"cat", "5"}, {"item", "5"}, {"temp", "5"}, {"curr", "5"}, {"consts", "5"}, {"element", "5"}});
     const Bytes kUserCategories = test::Encode(std::vector{test::MakeCategory(1001, "Mine")});
     std::map<std::string, Bytes> shipped_;
     std::map<std::string, Bytes> installed_;
@@ -126,8 +126,8 @@ TEST_F(DataUpdateRun, NewerCategoriesKeepWhatTheUserHidByIdNotName) {
     EXPECT_EQ(categories[1].name.Text(), "Renamed");
     EXPECT_EQ(categories[1].visible, 0);
     EXPECT_EQ(categories[2].visible, 1);
-    EXPECT_EQ(Installed("list.dat"), MakeList({{"cat", "6"}, {"item", "5"}, {"temp", "5"}, {"curr", "5"},
-                                               {"consts", "5"}, {"element", "5"}}));
+    EXPECT_EQ(Installed("list.dat"),
+              MakeList({{"cat", "6"}, {"item", "5"}, {"temp", "5"}, {"curr", "5"}, {"consts", "5"}, {"element", "5"}}));
     EXPECT_FALSE(fs::exists(data_ / "catnew.dat"));
     EXPECT_FALSE(fs::exists(data_ / "listnew.dat"));
     EXPECT_EQ(Installed("catcust.dat"), kUserCategories);
@@ -151,8 +151,8 @@ TEST_F(DataUpdateRun, FailedFileKeepsItsOldVersionSoTheNextRunTriesAgain) {
     server_.Answer("temp", "status500");
     EXPECT_EQ(Run().outcome, UpdateOutcome::kCompleted);
     EXPECT_EQ(Installed("temp.dat"), installed_["temp"]);
-    EXPECT_EQ(test::ReadBytes(data_ / "list.dat"), MakeList({{"cat", "6"}, {"item", "5"}, {"temp", "5"}, {"curr", "5"},
-                                                             {"consts", "5"}, {"element", "5"}}));
+    EXPECT_EQ(test::ReadBytes(data_ / "list.dat"),
+              MakeList({{"cat", "6"}, {"item", "5"}, {"temp", "5"}, {"curr", "5"}, {"consts", "5"}, {"element", "5"}}));
     server_.Answer("temp", "");
     EXPECT_EQ(Run().outcome, UpdateOutcome::kCompleted);
     EXPECT_EQ(Installed("temp.dat"), served_["temp"]);
@@ -180,8 +180,7 @@ TEST_P(RefusedFile, LeavesTheInstalledFileAndItsVersion) {
 INSTANTIATE_TEST_SUITE_P(Answers, RefusedFile,
                          testing::Values(RefusedFileCase{"NotFound", "missing"},
                                          RefusedFileCase{"Status500", "status500"},
-                                         RefusedFileCase{"Truncated", "truncate"},
-                                         RefusedFileCase{"Stalled", "stall"}),
+                                         RefusedFileCase{"Truncated", "truncate"}, RefusedFileCase{"Stalled", "stall"}),
                          [](const testing::TestParamInfo<RefusedFileCase>& test) { return test.param.name; });
 
 // What stands in for a data file when something between the program and the server answers: a
@@ -364,7 +363,11 @@ INSTANTIATE_TEST_SUITE_P(
         ListFailureCase{"NotFound", "missing", {}, UpdateOutcome::kListNotFound, update_text::kListNotFound, ""},
         ListFailureCase{
             "NotFoundWithStatus200", "notfound", {}, UpdateOutcome::kListNotFound, update_text::kListNotFound, ""},
-        ListFailureCase{"Status500", "status500", {}, UpdateOutcome::kFailed, update_text::kFailed,
+        ListFailureCase{"Status500",
+                        "status500",
+                        {},
+                        UpdateOutcome::kFailed,
+                        update_text::kFailed,
                         "\nlist.dat: The server answered HTTP status 500"},
         ListFailureCase{"WrongRecordSize", "", Bytes(29, '5'), UpdateOutcome::kFailed, update_text::kFailed,
                         "\nThe server's list.dat has 29 bytes"}),
@@ -455,8 +458,8 @@ TEST_F(DataUpdateRun, StopDuringARunKeepsWhatWasPutInPlace) {
     EXPECT_EQ(test::Decode<CategoryRecord>(Installed("cat.dat"))[1].name.Text(), "Renamed");
     EXPECT_EQ(Installed("temp.dat"), installed_["temp"]);
     EXPECT_FALSE(fs::exists(data_ / "tempnew.dat"));
-    EXPECT_EQ(Installed("list.dat"), MakeList({{"cat", "6"}, {"item", "5"}, {"temp", "5"}, {"curr", "5"},
-                                               {"consts", "5"}, {"element", "5"}}));
+    EXPECT_EQ(Installed("list.dat"),
+              MakeList({{"cat", "6"}, {"item", "5"}, {"temp", "5"}, {"curr", "5"}, {"consts", "5"}, {"element", "5"}}));
 }
 
 // Runs in this process stand for runs in others: the system's lock keeps out every other holder.

@@ -7,19 +7,19 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
-#include <QTest>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <chrono>
 
 #include "app/settings.h"
 #include "app/window_placement.h"
+#include "shipped_data.h"
 #include "support/record_builders.h"
 #include "support/temp_folder.h"
 #include "support/test_profile.h"
 #include "support/update_server.h"
 #include "ui/control_lookup.h"
-#include "shipped_data.h"
 #include "update_data.h"
 
 // Failures show the texts themselves.

@@ -92,8 +92,8 @@ TEST(Publish, TodaysRatesReachAnInstalledCopyThroughTheServer) {
 
     // The command line gives that day's rate and says which day it is.
     const std::string convert = "XDG_CONFIG_HOME='" + folder.Path().string() + "' '" QUANTORA_CLI "' --data '" +
-                                installed.string() + "' convert 1 EUR USD --value-only >'" +
-                                (folder / "out").string() + ".txt' 2>'" + (folder / "err.txt").string() + "'";
+                                installed.string() + "' convert 1 EUR USD --value-only >'" + (folder / "out").string() +
+                                ".txt' 2>'" + (folder / "err.txt").string() + "'";
     ASSERT_EQ(std::system(convert.c_str()), 0);
     EXPECT_EQ(ReadText(folder.Path() / "out.txt"), "1.200000\n");
     EXPECT_EQ(ReadText(folder / "err.txt"), "rates of 2026-12-08, European Central Bank\n");

@@ -7,11 +7,11 @@
 
 #include "catalogue/rates_stamp.h"
 #include "catalogue/records.h"
+#include "shipped_data.h"
 #include "support/temp_folder.h"
 #include "support/update_server.h"
 #include "update/data_update.h"
 #include "update/reference_rates.h"
-#include "shipped_data.h"
 #include "update_data.h"
 #include "update_test_support.h"
 
@@ -44,7 +44,8 @@ TEST_P(ReferenceRatesReader, AcceptsTheBanksFileAndRefusesWhatIsNot) {
         EXPECT_DOUBLE_EQ(rates.perEuro.at("IDR"), 16762.84);
     } else {
         ASSERT_TRUE(std::holds_alternative<std::string>(read));
-        EXPECT_NE(std::get<std::string>(read).find(GetParam().refusal), std::string::npos) << std::get<std::string>(read);
+        EXPECT_NE(std::get<std::string>(read).find(GetParam().refusal), std::string::npos)
+            << std::get<std::string>(read);
     }
 }
 
@@ -103,7 +104,9 @@ protected:
         return update.Run(view_);
     }
 
-    std::vector<CurrencyRecord> Rates() const { return test::Decode<CurrencyRecord>(test::ReadBytes(data_ / "curr.dat")); }
+    std::vector<CurrencyRecord> Rates() const {
+        return test::Decode<CurrencyRecord>(test::ReadBytes(data_ / "curr.dat"));
+    }
 
     test::TempFolder data_;
     test::UpdateServer server_;

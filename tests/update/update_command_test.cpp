@@ -7,10 +7,10 @@
 #include <sstream>
 #include <string>
 
+#include "shipped_data.h"
 #include "support/temp_folder.h"
 #include "support/update_server.h"
 #include "update/folder_lock.h"
-#include "shipped_data.h"
 #include "update_data.h"
 
 namespace quantora {
@@ -20,9 +20,9 @@ struct CommandCase {
     std::string name;
     std::string serverVersion;  // of "cat" in the server's list; empty answers the list with 500
     bool namesServer;
-    bool servesRates;  // --rates-url names a day's rates on the server; otherwise it is empty
+    bool servesRates;     // --rates-url names a day's rates on the server; otherwise it is empty
     std::string catBody;  // "login": a login page instead of the file
-    bool anotherRun;   // another update holds the data folder meanwhile
+    bool anotherRun;      // another update holds the data folder meanwhile
     int exitCode;
     std::string stderrHas;
 };
@@ -67,15 +67,15 @@ TEST_P(UpdateCommand, ExitCodeTellsTheOutcome) {
 
 INSTANTIATE_TEST_SUITE_P(
     Outcomes, UpdateCommand,
-    testing::Values(
-        CommandCase{"Updated", "2", true, false, "", false, 0, "All files updates have completed"},
-        CommandCase{"UpToDate", "1", true, false, "", false, 4, "All data files are currently up to date"},
-        CommandCase{"ListFails", "", true, false, "", false, 5,
-                    "Update Failed , Pls. try again\nlist.dat: The server answered HTTP status 500"},
-        CommandCase{"NoServer", "2", false, false, "", false, 5, "No update server is set"},
-        CommandCase{"NotADataFile", "2", true, false, "login", false, 5, "The server's cat.dat is refused"},
-        CommandCase{"AnotherRunHoldsTheFolder", "2", true, false, "", true, 5, "Another update"},
-        CommandCase{"RatesAlone", "2", false, true, "", false, 0, "rates of 2026-12-08, European Central Bank"}),
+    testing::Values(CommandCase{"Updated", "2", true, false, "", false, 0, "All files updates have completed"},
+                    CommandCase{"UpToDate", "1", true, false, "", false, 4, "All data files are currently up to date"},
+                    CommandCase{"ListFails", "", true, false, "", false, 5,
+                                "Update Failed , Pls. try again\nlist.dat: The server answered HTTP status 500"},
+                    CommandCase{"NoServer", "2", false, false, "", false, 5, "No update server is set"},
+                    CommandCase{"NotADataFile", "2", true, false, "login", false, 5, "The server's cat.dat is refused"},
+                    CommandCase{"AnotherRunHoldsTheFolder", "2", true, false, "", true, 5, "Another update"},
+                    CommandCase{"RatesAlone", "2", false, true, "", false, 0,
+                                "rates of 2026-12-08, European Central Bank"}),
     [](const testing::TestParamInfo<CommandCase>& test) { return test.param.name; });
 
 // The profile names the server and the one certificate it is trusted by; without that entry the
