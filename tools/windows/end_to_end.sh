@@ -35,8 +35,16 @@ start_display() {
 }
 
 # window_named TITLE: the id of the window with exactly that title, waiting up to a minute for it.
+# Wine may show a window under a title and then replace it (the splash goes before the main window
+# comes), so the window must still be there a moment later.
 window_named() {
-    timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1
+    local id
+    for _ in $(seq 30); do
+        id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1)
+        sleep 2
+        xdotool getwindowname "$id" >/dev/null 2>&1 && { echo "$id"; return 0; }
+    done
+    return 1
 }
 
 window_gone() {
@@ -53,7 +61,8 @@ copied_destination_value() {
     local window=$1 width height
     width=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^WIDTH=//p')
     height=$(xdotool getwindowgeometry --shell "$window" | sed -n 's/^HEIGHT=//p')
-    printf '' | xclip -selection clipboard
+    # The clipboard's owner stays behind to serve it; it must not hold this function's output open.
+    xclip -selection clipboard -i /dev/null >/dev/null 2>&1
     xdotool mousemove --window "$window" $((width * 200 / 442)) $((height * 189 / 334)) click --repeat 2 --delay 80 1
     sleep 1
     xclip -o -selection clipboard 2>/dev/null | tr -d ', '
