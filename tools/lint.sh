@@ -42,12 +42,12 @@ check_tidy() {
     done < <(compiled_sources)
     echo "clang-tidy: ${#pending[@]} files changed since their last check"
     [ ${#pending[@]} -eq 0 ] && return
+    # Each batch marks its files clean as it passes, so a run that stops part-way keeps what it learnt.
+    export TIDY_CACHE=$cache TIDY_SHARED=$shared
     printf '%s\0' "${pending[@]}" | xargs -0 -P "$JOBS" -n 4 sh -c '
-        clang-tidy -p "$0" --quiet --extra-arg=-Wno-unknown-warning-option "$@" 2>/dev/null >"$0/tidy.$$.log" || {
-            cat "$0/tidy.$$.log"; exit 255; }' "$build"
-    for file in "${pending[@]}"; do
-        touch "$cache/$(sha256sum <"$file" | cut -c1-16)-$shared"
-    done
+        log=$(clang-tidy -p "$0" --quiet --extra-arg=-Wno-unknown-warning-option "$@" 2>/dev/null) || {
+            printf "%s\n" "$log"; exit 1; }
+        for file in "$@"; do touch "$TIDY_CACHE/$(sha256sum <"$file" | cut -c1-16)-$TIDY_SHARED"; done' "$build"
 }
 
 check_format

@@ -45,6 +45,7 @@ QByteArray Png(const QImage& image) {
 // An .ico whose entries are PNG images, as Windows reads them since Vista.
 QByteArray Ico(QSvgRenderer& svg) {
     std::vector<QByteArray> images;
+    images.reserve(std::size(kIcoSizes));
     for (int size : kIcoSizes) images.push_back(Png(Render(svg, {size, size}).convertToFormat(QImage::Format_ARGB32)));
     QByteArray ico;
     QDataStream out(&ico, QIODevice::WriteOnly);

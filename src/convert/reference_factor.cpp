@@ -23,7 +23,7 @@ std::optional<double> ReferenceFactor(std::span<const UnitRecord> units, std::in
         if (unit == units.end()) return factor;
         std::string formula = "1";
         formula += unit->conversionText.Text();
-        factor *= parser.Evaluate(std::move(formula), x, ignoredError, kDegrees);
+        factor *= parser.Evaluate(formula, x, ignoredError, kDegrees);
         if (unit->referenceUnitId == kBaseUnitId) return factor;
         unitId = unit->referenceUnitId;
     }

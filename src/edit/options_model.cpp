@@ -13,10 +13,10 @@ namespace quantora {
 
 namespace {
 
-void AddProblem(OptionsLoad& load, std::string text) {
+void AddProblem(OptionsLoad& load, const std::string& text) {
     load.canSave = false;
     if (!load.problem.empty()) load.problem += '\n';
-    load.problem += std::move(text);
+    load.problem += text;
 }
 
 // A file this window would rewrite must have been read whole.
@@ -83,7 +83,7 @@ void OptionsModel::ReadCategories(const std::filesystem::path& file, OptionsLoad
         }
         const std::size_t at = SortedRecordPosition(categories_, record.name.Text());
         categoryMarks_.insert(categoryMarks_.begin() + static_cast<std::ptrdiff_t>(at), record.IsVisible());
-        categories_.insert(categories_.begin() + static_cast<std::ptrdiff_t>(at), std::move(record));
+        categories_.insert(categories_.begin() + static_cast<std::ptrdiff_t>(at), record);
     }
 }
 
@@ -97,7 +97,7 @@ void OptionsModel::ReadUnits(const std::filesystem::path& file, OptionsLoad& loa
         }
         auto& table = unitTables_[static_cast<std::size_t>(record.categoryId)];
         const std::size_t at = SortedRecordPosition(table, record.name.Text());
-        table.insert(table.begin() + static_cast<std::ptrdiff_t>(at), std::move(record));
+        table.insert(table.begin() + static_cast<std::ptrdiff_t>(at), record);
     }
 }
 

@@ -160,7 +160,7 @@ void FitGroupToChoices(QGroupBox& group, const QList<QAbstractButton*>& choices,
 // `text` cut to `room` pixels with an ellipsis; the " = " after a unit name stays whole and only
 // the name before it is shortened.
 QString Shortened(const QFontMetrics& metrics, const QString& text, int room) {
-    const QString shown = metrics.elidedText(text, Qt::ElideRight, room);
+    QString shown = metrics.elidedText(text, Qt::ElideRight, room);
     const QString equals = QStringLiteral(" = ");
     if (shown == text || !text.endsWith(equals)) return shown;
     return metrics.elidedText(text.chopped(equals.size()), Qt::ElideRight, room - metrics.horizontalAdvance(equals)) +

@@ -3,6 +3,7 @@
 
 namespace quantora {
 
-void AddAboutToSystemMenu(QWidget&, std::function<void()>) {}
+// By value, as the Windows menu keeps the function it is given.
+void AddAboutToSystemMenu(QWidget&, std::function<void()>) {}  // NOLINT(performance-unnecessary-value-param)
 
 }  // namespace quantora
