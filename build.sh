@@ -4,7 +4,7 @@
 #   ./build.sh test   install what is missing, build, check the format and clang-tidy (tools/lint.sh),
 #                     run every test (plain, then under
 #                     AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzzers for a bounded time,
-#                     then core, the command line and their tests cross-built for Windows under wine)
+#                     then the whole program cross-built for Windows, tested under wine, and packed)
 #   ./build.sh fuzz-long   every fuzzer, one after the other at the lowest priority, until it has run
 #                     FUZZ_RUNS (10 million) inputs or FUZZ_LONG_SECONDS (1800) seconds
 set -euo pipefail
@@ -73,10 +73,11 @@ run_fuzzers() {
     done
 }
 
-# Core, the command line and their tests cross-built for Windows and run under wine. The windowed
-# build (tools/windows/cross_build.sh test) joins this step once its Qt has been built and proven here.
+# The whole program cross-built for Windows with Qt built from Debian's source (cached once built),
+# its tests and an end-to-end run under wine, the installer and zip packed, and the installer
+# installed and removed under wine.
 test_windows() {
-    tools/windows/cross_build.sh test-core
+    tools/windows/cross_build.sh test
 }
 
 case "${1:-}" in

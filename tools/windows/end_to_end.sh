@@ -35,14 +35,15 @@ start_display() {
 }
 
 # window_named TITLE: the id of the window with exactly that title, waiting up to a minute for it.
-# Wine may show a window under a title and then replace it (the splash goes before the main window
-# comes), so the window must still be there a moment later.
+# The splash comes under the program's name before the main window does, so a window counts once
+# the same one has held the title for three seconds.
 window_named() {
-    local id
-    for _ in $(seq 30); do
-        id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | head -n 1)
-        sleep 2
-        xdotool getwindowname "$id" >/dev/null 2>&1 && { echo "$id"; return 0; }
+    local id previous=""
+    for _ in $(seq 20); do
+        id=$(timeout 60 xdotool search --sync --onlyvisible --name "^$1\$" | tail -n 1)
+        [ -n "$id" ] && [ "$id" = "$previous" ] && { echo "$id"; return 0; }
+        previous=$id
+        sleep 3
     done
     return 1
 }
