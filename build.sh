@@ -5,7 +5,7 @@
 #                     run every test (plain, then under
 #                     AddressSanitizer + UndefinedBehaviorSanitizer, then the fuzzers for a bounded time,
 #                     then core, the command line and their tests cross-built for Windows under wine)
-#   ./build.sh fuzz-long   every fuzzer, one after the other at the lowest priority, until it has run
+#   ./build.sh fuzz-long   every fuzzer, one per core at the lowest priority, until each has run
 #                     FUZZ_RUNS (10 million) inputs or FUZZ_LONG_SECONDS (1800) seconds
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -54,23 +54,32 @@ run_tests() {
     ctest --preset "$1" -j "$JOBS"
 }
 
-# Runs every fuzzer for FUZZ_SECONDS over its seeds: those kept in tests/fuzz/corpus and those cut
-# from the data files the plain build made. Extra arguments go to each fuzzer.
+# Runs one fuzzer for FUZZ_SECONDS over its seeds: those kept in tests/fuzz/corpus and those cut
+# from the data files the plain build made. Extra arguments go to the fuzzer.
+fuzz_one() {
+    local fuzzer=$1 name corpus
+    shift
+    name=$(basename "$fuzzer")
+    corpus="build-fuzz/corpus/$name"
+    mkdir -p "$corpus"
+    cp -r "tests/fuzz/corpus/$name/." "$corpus/" 2>/dev/null || true
+    "$fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 "$@" "$corpus" \
+        >"build-fuzz/logs/$name.log" 2>&1
+    local status=$?
+    echo "Fuzzed $name for up to ${FUZZ_SECONDS}s (exit $status)"
+    tail -n 12 "build-fuzz/logs/$name.log"
+    return $status
+}
+
+# Runs every fuzzer, FUZZ_PARALLEL at a time (one by default, so the log reads in order).
 run_fuzzers() {
-    local dir=build-fuzz
     configure_and_build fuzz
-    mkdir -p "$dir/corpus"
-    python3 tools/fuzz_seeds.py build/bin/data "$dir/corpus"
-    for fuzzer in "$dir"/fuzz/*_fuzz; do
-        [ -x "$fuzzer" ] || continue
-        local name corpus
-        name=$(basename "$fuzzer")
-        corpus="$dir/corpus/$name"
-        mkdir -p "$corpus"
-        cp -r "tests/fuzz/corpus/$name/." "$corpus/" 2>/dev/null || true
-        echo "Fuzzing $name for ${FUZZ_SECONDS}s"
-        "$fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 "$@" "$corpus" 2>&1 | tail -n 12
-    done
+    mkdir -p build-fuzz/corpus build-fuzz/logs
+    python3 tools/fuzz_seeds.py build/bin/data build-fuzz/corpus
+    export -f fuzz_one
+    export FUZZ_SECONDS
+    find build-fuzz/fuzz -maxdepth 1 -name '*_fuzz' -type f -executable | sort |
+        xargs -P "${FUZZ_PARALLEL:-1}" -I {} bash -c 'fuzz_one "$@"' _ {} "$@"
 }
 
 # Core, the command line and their tests cross-built for Windows and run under wine. The whole
@@ -101,7 +110,7 @@ case "${1:-}" in
         cmake --preset default >/dev/null
         cmake --build --preset default -j "$JOBS" --target quantora_units_data quantora_lists_data
         renice -n 19 $$ >/dev/null
-        FUZZ_SECONDS=${FUZZ_LONG_SECONDS:-1800} run_fuzzers -runs="${FUZZ_RUNS:-10000000}"
+        FUZZ_SECONDS=${FUZZ_LONG_SECONDS:-1800} FUZZ_PARALLEL=$JOBS run_fuzzers -runs="${FUZZ_RUNS:-10000000}"
         ;;
     *)
         echo "usage: $0 run|test|fuzz-long" >&2
