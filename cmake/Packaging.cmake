@@ -56,6 +56,11 @@ install(FILES ${manuals} DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${packaged}/changelog.gz
               ${packaged}/THIRD-PARTY-NOTICES.txt.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quantora)
 
+if(TARGET quantora-cli-update)
+  install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/lintian-overrides RENAME quantora
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/lintian/overrides)
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quantora)
 set(CPACK_PACKAGE_VENDOR Quantora)
@@ -74,6 +79,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION utils)
-# The libraries the programs link (Qt, libcurl, the C++ runtime) become the package's dependencies.
+# The libraries the programs link (Qt, the C++ runtime) become the package's dependencies; libcurl
+# is loaded only when an update runs, so it is named here.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS libcurl4)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 include(CPack)

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -40,7 +39,8 @@ private:
 
     std::vector<Entry> entries_;
     // Indexes into entries_, by the upper-cased first two characters, in table order.
-    std::array<std::vector<std::uint8_t>, kAlphabet * kAlphabet> byFirstTwo_;
+    // On the heap: as a static array the table's first use faulted in nine pages one by one.
+    std::vector<std::vector<std::uint8_t>> byFirstTwo_ = std::vector<std::vector<std::uint8_t>>(kAlphabet * kAlphabet);
 };
 
 }  // namespace quantora

@@ -59,7 +59,9 @@ private:
 
     bool commonUnitsMode_ = false;
     std::vector<CategoryRecord> categories_;
-    std::array<std::vector<UnitRecord>, kCategoryIdCount> unitTables_;
+    // One table per category id. On the heap, not inline: 48 KB of the object on the stack cost a
+    // short command-line run a dozen page faults.
+    std::vector<std::vector<UnitRecord>> unitTables_ = std::vector<std::vector<UnitRecord>>(kCategoryIdCount);
     std::vector<TemperatureRecord> temperatures_;
     std::vector<CurrencyRecord> currencies_;
     std::optional<RatesStamp> ratesStamp_;

@@ -108,6 +108,9 @@ TEST(CliHostileFiles, EveryRunEndsAndSaysWhatItRefused) {
         test::TempFolder folder;
         fs::copy(QUANTORA_DATA_DIR, folder / "data");
         fs::copy_file(QUANTORA_CLI, folder / "quantora-cli");
+        // Where the command line is static, its update is a program of its own beside it.
+        const fs::path update = fs::path(QUANTORA_CLI).parent_path() / "quantora-cli-update";
+        if (fs::exists(update)) fs::copy_file(update, folder / "quantora-cli-update");
         WriteFormulaBomb(folder / "bomb.xpq");
         std::ofstream(folder / "kept.txt") << kKept;
         Apply(c.damage, folder / c.file, folder / "kept.txt");

@@ -15,6 +15,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 cpack -G DEB -B "$tmp/package" --config "$build/CPackConfig.cmake" >"$tmp/cpack.log" 2>&1 || { cat "$tmp/cpack.log"; fail "cpack"; }
 deb=$(ls "$tmp"/package/quantora_*.deb)
 dpkg-deb --field "$deb" Depends | grep -q libqt6widgets6 || fail "the package does not depend on Qt's widgets"
+# The update loads libcurl at run time, where no tool sees it.
+dpkg-deb --field "$deb" Depends | grep -q libcurl4 || fail "the package does not depend on libcurl"
 root="$tmp/root"
 dpkg-deb -x "$deb" "$root"
 
@@ -24,7 +26,7 @@ complaints=$(grep '^[EW]: ' "$tmp/lintian.log" || true)
 [ -z "$complaints" ] || fail "lintian:
 $complaints"
 
-for file in usr/bin/quantora usr/bin/quantora-cli usr/lib/quantora/data/cat.dat usr/lib/quantora/help/index.htm \
+for file in usr/bin/quantora usr/bin/quantora-cli usr/lib/quantora/quantora-cli-update usr/lib/quantora/data/cat.dat usr/lib/quantora/help/index.htm \
             usr/share/icons/hicolor/48x48/apps/quantora.png usr/share/icons/hicolor/scalable/apps/quantora.svg; do
   [ -e "$root/$file" ] || fail "$file is not in the package"
 done
