@@ -62,7 +62,7 @@ case "${1:-}" in
         prepare_wine
         build
         run_tests
-        tools/windows/end_to_end.sh "$BUILD/bin"
+        E2E_SCREENSHOT="$PWD/$BUILD/end_to_end_failure.png" tools/windows/end_to_end.sh "$BUILD/bin"
         package
         tools/windows/installer_test.sh "$PACKAGES"/Quantora-*-setup.exe
         ;;

@@ -17,8 +17,11 @@ cleanup() {
 }
 trap cleanup EXIT
 
+# Says what was on the screen: the visible windows' titles, and a screenshot where E2E_SCREENSHOT
+# names a file.
 fail() {
     echo "end-to-end: $*" >&2
+    echo "end-to-end: visible windows: $(xdotool search --onlyvisible --name . getwindowname %@ 2>/dev/null | paste -sd '|')" >&2
     import -window root "$work/screen.png" 2>/dev/null && cp "$work/screen.png" "${E2E_SCREENSHOT:-/dev/null}"
     exit 1
 }
@@ -106,7 +109,7 @@ record = b"2".ljust(240, b"\0") + b"x*3".ljust(1240, b"\0") + bytes(7 * 200) + (
 open(sys.argv[1], "wb").write(record)
 EOF
     wine "$program" "$(winepath -w "$work/calc.xpq")" >/dev/null 2>&1 &
-    timeout 60 xdotool search --sync --onlyvisible --name "Expressa" >/dev/null || fail "calc.xpq did not open Expressa"
+    window_named "calc - Expressa" >/dev/null || fail "calc.xpq did not open Expressa"
     wineserver --kill
 }
 
