@@ -26,6 +26,14 @@ fail() {
     exit 1
 }
 
+# A wine session keeps the display it started with: a program started while the last one (begun
+# without a display, or on a server since closed) lingers gets windows nobody can see. So each
+# check starts a session of its own on this display.
+new_wine_session() {
+    wineserver --kill 2>/dev/null || true
+    wineserver --wait 2>/dev/null || true
+}
+
 start_display() {
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$display_file" 2>/dev/null &
     server=$!
@@ -79,6 +87,7 @@ type_value() {
 }
 
 check_main_window() {
+    new_wine_session
     wine "$program" >/dev/null 2>&1 &
     local main single double
     main=$(window_named Quantora) || fail "the main window \"Quantora\" did not appear"
@@ -98,7 +107,6 @@ check_main_window() {
 
     xdotool windowfocus --sync "$main" key --clearmodifiers alt+x
     window_gone Quantora || fail "Exit did not close the main window"
-    wineserver --wait
 }
 
 # x = 2, f(x) = x*3, degrees: one whole record of a formula file.
@@ -108,7 +116,10 @@ import sys
 record = b"2".ljust(240, b"\0") + b"x*3".ljust(1240, b"\0") + bytes(7 * 200) + (1).to_bytes(4, "little")
 open(sys.argv[1], "wb").write(record)
 EOF
-    wine "$program" "$(winepath -w "$work/calc.xpq")" >/dev/null 2>&1 &
+    local path
+    path=$(winepath -w "$work/calc.xpq")
+    new_wine_session
+    wine "$program" "$path" >/dev/null 2>&1 &
     window_named "calc - Expressa" >/dev/null || fail "calc.xpq did not open Expressa"
     wineserver --kill
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs Quantora silently under wine as an administrator would, converts with the installed command line,
-# uninstalls silently and checks that the program files are gone while the user's own files stay.
+# drives the installed window through the end-to-end check, uninstalls silently and checks that the program files are gone while the user's own files stay.
 #   tools/windows/installer_test.sh SETUP_EXE      (WINEPREFIX names a prepared prefix)
 set -euo pipefail
 
@@ -30,6 +30,13 @@ run_installed() {
     local out
     out=$(wine "$installed/quantora-cli.exe" convert 5 km mi 2>&1 | tr -d '\r')
     echo "$out" | grep -q '= 3\.106856 Mile' || fail "the installed quantora-cli converted 5 km to: $out"
+    "$(dirname "$0")/end_to_end.sh" "$installed" || fail "the installed window failed the end-to-end check"
+}
+
+# What an earlier run left as the user's files (its Decimal setting would change the conversion).
+forget_user_files() {
+    rm -f "$user_data/data/mine.txt"
+    wine reg delete "$profile_key\\Settings" /v Decimal /f >/dev/null 2>&1 || true
 }
 
 # What the user made while using the program must survive the uninstall.
@@ -49,6 +56,7 @@ uninstall() {
     [ -z "$(find "$(winepath -u 'C:\ProgramData')" -name 'Quantora.lnk' 2>/dev/null)" ] || fail "the shortcut stayed"
 }
 
+forget_user_files
 install
 run_installed
 leave_user_files
