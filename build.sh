@@ -63,8 +63,8 @@ fuzz_one() {
     corpus="build-fuzz/corpus/$name"
     mkdir -p "$corpus"
     cp -r "tests/fuzz/corpus/$name/." "$corpus/" 2>/dev/null || true
-    "$fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 "$@" "$corpus" \
-        >"build-fuzz/logs/$name.log" 2>&1
+    "$fuzzer" -max_total_time="$FUZZ_SECONDS" -print_final_stats=1 -artifact_prefix="build-fuzz/logs/$name-" \
+        "$@" "$corpus" >"build-fuzz/logs/$name.log" 2>&1
     local status=$?
     echo "Fuzzed $name for up to ${FUZZ_SECONDS}s (exit $status)"
     tail -n 12 "build-fuzz/logs/$name.log"

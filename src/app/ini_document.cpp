@@ -75,8 +75,10 @@ LineBounds NextLine(std::string_view data, std::size_t at) {
 
 // The line's text as written. A lone backslash at its end, which only the file's end can leave
 // there, would take the next line's break (or the closing quote) with it and swallow what is
-// written after it, so it is dropped; an open quote is closed.
+// written after it, so it is dropped; an open quote is closed. Outside quotes, a line break at the
+// end is one such a backslash took, and it goes with it.
 std::string WrittenText(std::string text, bool openQuote) {
+    while (!openQuote && (text.ends_with('\r') || text.ends_with('\n'))) text.pop_back();
     const std::size_t lastOther = text.find_last_not_of('\\');
     const std::size_t backslashes = text.size() - (lastOther == std::string::npos ? 0 : lastOther + 1);
     if (backslashes % 2 == 1) text.pop_back();

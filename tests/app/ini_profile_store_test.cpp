@@ -54,11 +54,13 @@ TEST(IniProfileStore, AMissingFileReadsAsDefaultsAndIsCreatedWithItsFolder) {
     EXPECT_EQ(ReadFile(file), "[Positions]\nMainWindow=@ByteArray(\\0\\x1\\x7f)\n");
 }
 
-// A file cut inside a quote: the quote runs to the end and is closed when the file is written again,
-// so what is written after it stays an entry of its own.
+// A file cut inside a quote or after a backslash (with or without the line break it escapes): the
+// quote runs to the end and is closed, the backslash is dropped, when the file is written again, so
+// what is written after it stays an entry of its own.
 TEST(IniProfileStore, WritesAfterAnUnterminatedQuoteStayEntries) {
     for (const std::string cut : {"[Settings]\nSaved%20X=\"1,5\n[Selection]\nLength=4", "[Settings]\nSaved%20X=\"a\\",
-                                  "[Selection]\nSaved%20X=a\\", ";a comment without its line break"}) {
+                                  "[Selection]\nSaved%20X=a\\", "[Selection]\nSaved%20X=a\\\r",
+                                  ";a comment without its line break"}) {
         SCOPED_TRACE(cut);
         test::TempFolder folder;
         const auto file = folder / "profile.ini";
