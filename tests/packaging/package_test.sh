@@ -75,6 +75,12 @@ fi
 
 converted=$($as_user env HOME="$home" "$root/usr/bin/quantora-cli" convert 5 km mi)
 [ "$converted" = "5 Kilometer = 3.106856 Mile" ] || fail "quantora-cli printed: $converted"
+# The update runs in a program of its own, found beside the real file behind the link on the PATH;
+# with no server to answer, it ends with the update's own failure.
+status=0
+$as_user env HOME="$home" "$root/usr/bin/quantora-cli" update --server http://127.0.0.1:9/ >"$tmp/update.log" 2>&1 || status=$?
+[ "$status" -eq 5 ] && ! grep -q "could not be started" "$tmp/update.log" ||
+  fail "quantora-cli update ended with $status: $(cat "$tmp/update.log")"
 
 # setpriv and env replace themselves with the program, so $! is the window's own process.
 $as_user env HOME="$home" XDG_DATA_HOME= QT_QPA_PLATFORM=offscreen "$root/usr/bin/quantora" >"$tmp/window.log" 2>&1 &
