@@ -71,7 +71,7 @@ fuzz_one() {
     return $status
 }
 
-# Runs every fuzzer, FUZZ_PARALLEL at a time (one by default, so the log reads in order).
+# Runs every fuzzer, one per core; each prints the end of its log when it is done.
 run_fuzzers() {
     configure_and_build fuzz
     mkdir -p build-fuzz/corpus build-fuzz/logs
@@ -79,7 +79,7 @@ run_fuzzers() {
     export -f fuzz_one
     export FUZZ_SECONDS
     find build-fuzz/fuzz -maxdepth 1 -name '*_fuzz' -type f -executable | sort |
-        xargs -P "${FUZZ_PARALLEL:-1}" -I {} bash -c 'fuzz_one "$@"' _ {} "$@"
+        xargs -P "$JOBS" -I {} bash -c 'fuzz_one "$@"' _ {} "$@"
 }
 
 # The whole program cross-built for Windows: its tests under wine, the end-to-end check, the
@@ -109,7 +109,7 @@ case "${1:-}" in
         cmake --preset default >/dev/null
         cmake --build --preset default -j "$JOBS" --target quantora_units_data quantora_lists_data
         renice -n 19 $$ >/dev/null
-        FUZZ_SECONDS=${FUZZ_LONG_SECONDS:-1800} FUZZ_PARALLEL=$JOBS run_fuzzers -runs="${FUZZ_RUNS:-10000000}"
+        FUZZ_SECONDS=${FUZZ_LONG_SECONDS:-1800} run_fuzzers -runs="${FUZZ_RUNS:-10000000}"
         ;;
     *)
         echo "usage: $0 run|test|fuzz-long" >&2
