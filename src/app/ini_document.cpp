@@ -73,15 +73,22 @@ LineBounds NextLine(std::string_view data, std::size_t at) {
     return line;
 }
 
+bool EndsInLoneBackslash(std::string_view text) {
+    const std::size_t lastOther = text.find_last_not_of('\\');
+    const std::size_t backslashes = text.size() - (lastOther == std::string_view::npos ? 0 : lastOther + 1);
+    return backslashes % 2 == 1;
+}
+
 // The line's text as written. A lone backslash at its end, which only the file's end can leave
 // there, would take the next line's break (or the closing quote) with it and swallow what is
 // written after it, so it is dropped; an open quote is closed. Outside quotes, a line break at the
-// end is one such a backslash took, and it goes with it.
+// end is one such a backslash took, and it goes with it, as often as they alternate.
 std::string WrittenText(std::string text, bool openQuote) {
-    while (!openQuote && (text.ends_with('\r') || text.ends_with('\n'))) text.pop_back();
-    const std::size_t lastOther = text.find_last_not_of('\\');
-    const std::size_t backslashes = text.size() - (lastOther == std::string::npos ? 0 : lastOther + 1);
-    if (backslashes % 2 == 1) text.pop_back();
+    for (;;) {
+        while (!openQuote && (text.ends_with('\r') || text.ends_with('\n'))) text.pop_back();
+        if (!EndsInLoneBackslash(text)) break;
+        text.pop_back();
+    }
     return openQuote ? text + '"' : text;
 }
 
