@@ -58,9 +58,9 @@ TEST(IniProfileStore, AMissingFileReadsAsDefaultsAndIsCreatedWithItsFolder) {
 // quote runs to the end and is closed, the backslash is dropped, when the file is written again, so
 // what is written after it stays an entry of its own.
 TEST(IniProfileStore, WritesAfterAnUnterminatedQuoteStayEntries) {
-    for (const std::string cut : {"[Settings]\nSaved%20X=\"1,5\n[Selection]\nLength=4", "[Settings]\nSaved%20X=\"a\\",
-                                  "[Selection]\nSaved%20X=a\\", "[Selection]\nSaved%20X=a\\\r\\\r",
-                                  ";a comment without its line break"}) {
+    for (const std::string cut :
+         {"[Settings]\nSaved%20X=\"1,5\n[Selection]\nLength=4", "[Settings]\nSaved%20X=\"a\\",
+          "[Selection]\nSaved%20X=a\\", "[Selection]\nSaved%20X=a\\\r\\\r", ";a comment without its line break"}) {
         SCOPED_TRACE(cut);
         test::TempFolder folder;
         const auto file = folder / "profile.ini";
