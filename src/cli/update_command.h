@@ -10,9 +10,9 @@ inline constexpr int kUpToDate = 4;
 inline constexpr int kUpdateFailed = 5;
 }  // namespace cli_exit
 
-// `update [--server URL]`: the window's update run without a window. Defined in update_command.cpp,
-// or, in the static Linux quantora-cli, by a hand-over to quantora-cli-update. Status texts and progress go
-// to stderr as the run makes them, so a script's log shows where a slow run is.
+// `update [--server URL]`: the window's update run without a window. Status texts and progress go
+// to stderr as the run makes them, so a script's log shows where a slow run is. Defined in
+// update_command.cpp, or, in the static Linux quantora-cli, by a hand-over to quantora-cli-update.
 CliOutcome RunUpdateCommand(const CliArguments& arguments, const CliEnvironment& environment);
 
 }  // namespace quantora

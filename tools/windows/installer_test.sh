@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs Quantora silently under wine as an administrator would, converts with the installed command line,
-# drives the installed window through the end-to-end check, uninstalls silently and checks that the program files are gone while the user's own files stay.
+# Installs Quantora silently under wine as an administrator would, converts with the installed
+# command line, drives the installed window through the end-to-end check, uninstalls silently and
+# checks that the program files are gone while the user's own files stay.
 #   tools/windows/installer_test.sh SETUP_EXE      (WINEPREFIX names a prepared prefix)
 set -euo pipefail
 
