@@ -22,7 +22,6 @@ namespace quantora {
 namespace {
 
 constexpr int kValueColumn = 1;
-constexpr int kUncertaintyColumn = 2;
 constexpr int kGroupId = -1;
 
 constexpr std::array<ListColumn, 3> kColumns{{
@@ -65,12 +64,14 @@ dlgConstants::dlgConstants(ProfileStore& profile, const std::filesystem::path& c
     connect(&ok, &QPushButton::clicked, this, &QDialog::accept);
 
     const RecordFile<ConstantRecord> file = LoadConstants(constantsFile);
+    std::vector<QStringList> texts;
     std::vector<std::string> names;
     for (const ConstantRecord& record : file.records) {
-        rows_.push_back({FromRecordText(record.name.Text()), FromRecordText(record.value.Text()),
+        texts.push_back({FromRecordText(record.name.Text()), FromRecordText(record.value.Text()),
                          FromRecordText(record.uncertainty.Text())});
         names.push_back(record.name.Text());
     }
+    rows_.emplace(*list_, texts, kColumns);
     matcher_ = ListMatcher(names);
     ShowFileError(*fileError_, file.error);
     Fill();
@@ -100,19 +101,7 @@ void dlgConstants::moveEvent(QMoveEvent* event) {
 
 dlgConstants::~dlgConstants() { SaveWindowPlacement(profile_, placement_entry::kConstantsWindow, *this); }
 
-void dlgConstants::Fill() {
-    QList<QTreeWidgetItem*> rows;
-    for (std::size_t index : matcher_.Rows(Utf8ToCp1252(filter_->text().toStdString()))) {
-        auto* row = new QTreeWidgetItem(rows_[index]);
-        row->setTextAlignment(kValueColumn, Qt::AlignRight | Qt::AlignVCenter);
-        row->setTextAlignment(kUncertaintyColumn, Qt::AlignRight | Qt::AlignVCenter);
-        rows << row;
-    }
-    list_->setUpdatesEnabled(false);
-    list_->clear();
-    list_->addTopLevelItems(rows);
-    list_->setUpdatesEnabled(true);
-}
+void dlgConstants::Fill() { rows_->Show(matcher_.Rows(Utf8ToCp1252(filter_->text().toStdString()))); }
 
 void dlgConstants::CopyValue() {
     const auto selected = list_->selectedItems();

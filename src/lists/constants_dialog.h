@@ -1,12 +1,12 @@
 #pragma once
 
 #include <QDialog>
-#include <QStringList>
 #include <filesystem>
-#include <vector>
+#include <optional>
 
 #include "lists/list_filter.h"
 #include "lists/list_records.h"
+#include "lists/list_rows.h"
 #include "ui/widget_anchors.h"
 
 class QLabel;
@@ -35,11 +35,11 @@ private:
     void CopyValue();
 
     ProfileStore& profile_;
-    // The columns of each constant as shown, and their match texts, made once when the file is read.
-    std::vector<QStringList> rows_;
-    ListMatcher matcher_;
     QLineEdit* filter_ = nullptr;
     QTreeWidget* list_ = nullptr;
+    // Every constant's row and its match text, made once when the file is read.
+    std::optional<ListRows> rows_;
+    ListMatcher matcher_;
     QLabel* fileError_ = nullptr;
     WidgetAnchors anchors_;
 };

@@ -82,11 +82,13 @@ dlgElements::dlgElements(ProfileStore& profile, const std::filesystem::path& ele
 
     RecordFile<ElementRecord> file = LoadElements(elementsFile);
     table_ = std::move(file.records);
+    std::vector<QStringList> texts;
     std::vector<std::string> names;
     for (const ElementRecord& record : table_) {
-        rows_.push_back({FromRecordText(record.name.Text()), FromRecordText(record.symbol.Text())});
+        texts.push_back({FromRecordText(record.name.Text()), FromRecordText(record.symbol.Text())});
         names.push_back(record.name.Text());
     }
+    rows_.emplace(*list_, texts, kColumns);
     matcher_ = ListMatcher(names);
     ShowFileError(*fileError_, file.error);
     Fill();
@@ -121,16 +123,9 @@ void dlgElements::CreateDetailPane(DialogLayout& layout) {
 }
 
 void dlgElements::Fill() {
-    QList<QTreeWidgetItem*> rows;
-    for (std::size_t index : matcher_.Rows(Utf8ToCp1252(filter_->text().toStdString()))) {
-        rows << new QTreeWidgetItem(rows_[index]);
-    }
-    // Clearing moves the current row away; the pane keeps what it showed until a row is chosen.
+    // Refilling moves the current row away; the pane keeps what it showed until a row is chosen.
     const QSignalBlocker blocker(list_);
-    list_->setUpdatesEnabled(false);
-    list_->clear();
-    list_->addTopLevelItems(rows);
-    list_->setUpdatesEnabled(true);
+    rows_->Show(matcher_.Rows(Utf8ToCp1252(filter_->text().toStdString())));
 }
 
 // Equal names show the first record of that name, as the name is all a row carries.

@@ -1,12 +1,13 @@
 #pragma once
 
 #include <QDialog>
-#include <QStringList>
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "lists/list_filter.h"
 #include "lists/list_records.h"
+#include "lists/list_rows.h"
 
 class QLabel;
 class QLineEdit;
@@ -36,7 +37,7 @@ private:
 
     ProfileStore& profile_;
     std::vector<ElementRecord> table_;
-    std::vector<QStringList> rows_;  // name and symbol as shown, made once when the file is read
+    std::optional<ListRows> rows_;  // every element's row, made once when the file is read
     ListMatcher matcher_;
     QLineEdit* filter_ = nullptr;
     QTreeWidget* list_ = nullptr;
