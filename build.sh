@@ -19,7 +19,9 @@ PACKAGES+=(lintian appstream man-db)  # the Debian package's own checks
 PACKAGES+=(g++-mingw-w64-x86-64 googletest qt6-base-dev-tools wine wine64 nsis zip xdotool xclip)
 FUZZ_SECONDS=${FUZZ_SECONDS:-30}
 # ccache keys on paths relative to the checkout, so a clone in another folder still hits the cache.
-export CCACHE_BASEDIR="$PWD"
+# With debug information ccache also keys on the build folder, unless told not to: then a clone
+# elsewhere missed every file. Its objects name the folder that first built them, which no test reads.
+export CCACHE_BASEDIR="$PWD" CCACHE_NOHASHDIR=1
 # The build configurations are CMakePresets.json's: default (the programs and tests), asan, fuzz.
 JOBS=${JOBS:-$(nproc)}
 
