@@ -8,7 +8,6 @@
 #include <array>
 
 #include "app/widget_placement.h"
-#include "catalogue/cp1252.h"
 #include "lists/list_keys.h"
 #include "lists/list_table.h"
 #include "lists/list_window.h"
@@ -71,8 +70,7 @@ dlgConstants::dlgConstants(ProfileStore& profile, const std::filesystem::path& c
                          FromRecordText(record.uncertainty.Text())});
         names.push_back(record.name.Text());
     }
-    rows_.emplace(*list_, texts, kColumns);
-    matcher_ = ListMatcher(names);
+    rows_.emplace(*list_, texts, names, kColumns);
     ShowFileError(*fileError_, file.error);
     Fill();
     // Measured over every constant, so that narrowing the list never moves its columns.
@@ -101,7 +99,7 @@ void dlgConstants::moveEvent(QMoveEvent* event) {
 
 dlgConstants::~dlgConstants() { SaveWindowPlacement(profile_, placement_entry::kConstantsWindow, *this); }
 
-void dlgConstants::Fill() { rows_->Show(matcher_.Rows(Utf8ToCp1252(filter_->text().toStdString()))); }
+void dlgConstants::Fill() { rows_->ShowMatching(filter_->text()); }
 
 void dlgConstants::CopyValue() {
     const auto selected = list_->selectedItems();

@@ -4,7 +4,6 @@
 #include <filesystem>
 #include <optional>
 
-#include "lists/list_filter.h"
 #include "lists/list_records.h"
 #include "lists/list_rows.h"
 #include "ui/widget_anchors.h"
@@ -39,7 +38,6 @@ private:
     QTreeWidget* list_ = nullptr;
     // Every constant's row and its match text, made once when the file is read.
     std::optional<ListRows> rows_;
-    ListMatcher matcher_;
     QLabel* fileError_ = nullptr;
     WidgetAnchors anchors_;
 };

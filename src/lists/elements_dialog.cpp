@@ -88,8 +88,7 @@ dlgElements::dlgElements(ProfileStore& profile, const std::filesystem::path& ele
         texts.push_back({FromRecordText(record.name.Text()), FromRecordText(record.symbol.Text())});
         names.push_back(record.name.Text());
     }
-    rows_.emplace(*list_, texts, kColumns);
-    matcher_ = ListMatcher(names);
+    rows_.emplace(*list_, texts, names, kColumns);
     ShowFileError(*fileError_, file.error);
     Fill();
     FitColumnsToTexts(*list_, kNameColumn);
@@ -125,7 +124,7 @@ void dlgElements::CreateDetailPane(DialogLayout& layout) {
 void dlgElements::Fill() {
     // Refilling moves the current row away; the pane keeps what it showed until a row is chosen.
     const QSignalBlocker blocker(list_);
-    rows_->Show(matcher_.Rows(Utf8ToCp1252(filter_->text().toStdString())));
+    rows_->ShowMatching(filter_->text());
 }
 
 // Equal names show the first record of that name, as the name is all a row carries.

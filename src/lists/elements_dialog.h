@@ -5,7 +5,6 @@
 #include <optional>
 #include <vector>
 
-#include "lists/list_filter.h"
 #include "lists/list_records.h"
 #include "lists/list_rows.h"
 
@@ -38,7 +37,6 @@ private:
     ProfileStore& profile_;
     std::vector<ElementRecord> table_;
     std::optional<ListRows> rows_;  // every element's row, made once when the file is read
-    ListMatcher matcher_;
     QLineEdit* filter_ = nullptr;
     QTreeWidget* list_ = nullptr;
     QLabel* fileError_ = nullptr;

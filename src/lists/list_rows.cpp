@@ -2,10 +2,13 @@
 
 #include <QTreeWidget>
 
+#include "catalogue/cp1252.h"
+
 namespace quantora {
 
-ListRows::ListRows(QTreeWidget& list, const std::vector<QStringList>& texts, std::span<const ListColumn> columns)
-    : list_(list) {
+ListRows::ListRows(QTreeWidget& list, const std::vector<QStringList>& texts, const std::vector<std::string>& names,
+                   std::span<const ListColumn> columns)
+    : list_(list), matcher_(names) {
     rows_.reserve(texts.size());
     for (const QStringList& rowTexts : texts) {
         auto row = std::make_unique<QTreeWidgetItem>(rowTexts);
@@ -23,7 +26,8 @@ ListRows::~ListRows() {
     list_.invisibleRootItem()->takeChildren();
 }
 
-void ListRows::Show(const std::vector<std::size_t>& indices) {
+void ListRows::ShowMatching(const QString& filter) {
+    const std::vector<std::size_t> indices = matcher_.Rows(Utf8ToCp1252(filter.toStdString()));
     QList<QTreeWidgetItem*> shown;
     shown.reserve(static_cast<qsizetype>(indices.size()));
     for (std::size_t index : indices) shown << rows_[index].get();
